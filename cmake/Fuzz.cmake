@@ -1,0 +1,23 @@
+# clang build: libFuzzer targets over the Windows-free sources.
+set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g -O1)
+add_library(xpcore_fuzz STATIC ${NATIVE_SOURCES})
+target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(xpcore_fuzz PUBLIC ${FUZZ_FLAGS})
+
+get_property(FUZZ_TARGETS GLOBAL PROPERTY XP_FUZZ_TARGETS)
+set(XP_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the test command")
+foreach(src ${FUZZ_TARGETS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE xpcore_fuzz)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  # Kept crash inputs live beside the target as <name>.corpus/ and are replayed first.
+  get_filename_component(dir ${src} DIRECTORY)
+  set(corpus "${dir}/${name}.corpus")
+  set(work "${CMAKE_BINARY_DIR}/${name}.work")
+  file(MAKE_DIRECTORY ${work})
+  if(EXISTS ${corpus})
+    add_test(NAME ${name}_regressions COMMAND ${name} -runs=0 ${corpus})
+  endif()
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=${XP_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048 ${work})
+endforeach()

@@ -1,0 +1,41 @@
+# Windows build (mingw-w64, 32-bit): the program, the tests run under Wine, the timing harnesses.
+enable_language(RC)
+add_compile_options(-Wall -Wextra -Werror=return-type)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+set(WIN_LIBS comctl32 shell32 ole32 uuid gdi32 user32 kernel32 comdlg32 uxtheme shlwapi)
+
+add_library(xpwin STATIC ${NATIVE_SOURCES} ${WIN_SOURCES})
+target_include_directories(xpwin PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(xpwin PUBLIC ${WIN_LIBS})
+
+get_property(APP_MAIN GLOBAL PROPERTY XP_APP_MAIN)
+get_property(APP_RESOURCES GLOBAL PROPERTY XP_APP_RESOURCES)
+add_executable(XpTableEditor WIN32 ${APP_MAIN} ${APP_RESOURCES})
+target_link_libraries(XpTableEditor PRIVATE xpwin)
+
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Native-source tests compiled for Windows: the same cases on the real target.
+add_executable(win_core_tests ${NATIVE_TESTS})
+target_link_libraries(win_core_tests PRIVATE xpwin gtest_main)
+target_compile_definitions(win_core_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
+add_test(NAME win_core_tests COMMAND win_core_tests)
+
+if(WIN_TESTS)
+  add_executable(win_gui_tests ${WIN_TESTS} ${APP_RESOURCES})
+  target_link_libraries(win_gui_tests PRIVATE xpwin gtest)
+  target_compile_definitions(win_gui_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
+  add_test(NAME win_gui_tests COMMAND win_gui_tests)
+  set_tests_properties(win_gui_tests PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+endif()
+
+get_property(WIN_BENCHMARKS GLOBAL PROPERTY XP_WIN_BENCHMARKS)
+foreach(src ${WIN_BENCHMARKS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} WIN32 ${src} ${APP_RESOURCES})
+  target_link_libraries(${name} PRIVATE xpwin)
+endforeach()

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the packages the build and the tests need on a Debian machine (run as root).
+# Does nothing that is already done, so it is cheap on a machine that has everything.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine32 xvfb xauth fonts-liberation imagemagick
+)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  arch_p="$p"
+  [ "$p" = wine32 ] && arch_p="wine32:i386"
+  if ! dpkg-query -W -f='${Status}' "$arch_p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$arch_p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ] || [ -n "${need_update:-}" ]; then
+  echo "installing: ${missing[*]:-(package lists only)}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  if [ "${#missing[@]}" -gt 0 ]; then
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+fi

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, configures every build folder afresh, builds and runs all tests.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+bash scripts/install-deps.sh
+
+jobs="$(nproc)"
+rm -rf build-native build-win build-fuzz
+
+echo "== native build (g++, AddressSanitizer + UBSan)"
+cmake -S . -B build-native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-native -j "$jobs"
+
+echo "== Windows build (mingw-w64, i686)"
+cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build-win -j "$jobs"
+
+echo "== clang build (libFuzzer)"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXP_FUZZ=ON \
+  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-fuzz -j "$jobs"
+
+status=0
+echo "== native tests"
+ctest --test-dir build-native --output-on-failure -j "$jobs" || status=1
+
+echo "== fuzz targets"
+ctest --test-dir build-fuzz --output-on-failure || status=1
+
+echo "== Windows tests under Wine"
+source scripts/wine-env.sh
+wine_env_start
+trap wine_env_stop EXIT
+ctest --test-dir build-win --output-on-failure || status=1
+
+exit $status
