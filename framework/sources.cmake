@@ -3,4 +3,7 @@ xp_native_sources(
   Component.cpp
 )
 xp_win_sources(
+  Application.cpp
+  Cp1251.cpp
+  TextFile.cpp
 )

@@ -1,0 +1,33 @@
+// Writes xpbonus.2da into the game folder's override folder, and the write button's
+// whole procedure with its success message.
+#pragma once
+
+#include <string>
+
+#include "app/CellAccess.h"
+#include "framework/TextFile.h"
+
+namespace app {
+
+struct WriteOptions {
+    // Replaces the platform's block write (tests use it to fail mid-way).
+    fw::TextFile::BlockWriter blockWriter;
+};
+
+// The override folder of a game folder, in the platform's long-path form
+// ("D:\Games\BG2" -> "\\?\D:\Games\BG2\override"). A text that is not an absolute
+// Windows path raises EInOutError 3 ("Invalid filename").
+std::wstring OverrideFolderFor(const std::string& gameFolder);
+
+// Creates the override folder if needed and replaces xpbonus.2da with the table built
+// from the cells. On failure raises EInOutError and leaves the old file as it was and
+// no temporary file behind. Returns the path written.
+std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, const WriteOptions& options = {});
+
+// The write button: writes the file, then shows the success message.
+void WriteXpBonus(const std::string& gameFolder, CellAccess& cells);
+
+// "Файл таблицы опыта успешно создан!" with an empty caption, owned by the application's window.
+void ShowWriteSuccess();
+
+}  // namespace app

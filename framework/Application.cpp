@@ -1,0 +1,156 @@
+#include "framework/Application.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <exception>
+
+#include "framework/Cp1251.h"
+#include "framework/Exceptions.h"
+
+namespace fw {
+
+namespace {
+
+const wchar_t kAppWindowClass[] = L"XpTableApplication";
+
+LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+Application& Application::Instance()
+{
+    static Application app;
+    return app;
+}
+
+void Application::Initialize()
+{
+    if (initialized_)
+        return;
+    initialized_ = true;
+    // The shell's folder browser needs an apartment-threaded UI thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = AppWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kAppWindowClass;
+    RegisterClassExW(&wc);
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
+                              nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+void Application::SetTitle(const std::string& title)
+{
+    title_ = title;
+    if (handle_)
+        SetWindowTextW(handle_, Widen(title_).c_str());
+}
+
+bool Application::ProcessMessage(MSG& msg)
+{
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return false;
+    }
+    HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &msg))
+        return true;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void Application::Run()
+{
+    MSG msg;
+    while (!terminated_) {
+        if (mainWindow_ && !IsWindow(mainWindow_))
+            break;
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            terminated_ = true;
+            break;
+        }
+        ProcessMessage(msg);
+    }
+}
+
+void Application::ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!ProcessMessage(msg)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+    }
+}
+
+void Application::Terminate()
+{
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+int Application::MessageBox(const std::string& text, const std::string& caption, UINT flags)
+{
+    TaskWindowsDisabler disabled;
+    return MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
+}
+
+void Application::ShowException(const Exception& failure)
+{
+    MessageBox(FailureBoxText(failure.Message()), title_, MB_OK | MB_ICONSTOP);
+}
+
+void Application::HandleCurrentException() noexcept
+{
+    try {
+        try {
+            throw;
+        } catch (const Exception& e) {
+            ShowException(e);
+        } catch (const std::bad_alloc&) {
+            ShowException(Exception("Out of memory"));
+        } catch (const std::exception& e) {
+            ShowException(Exception(e.what()));
+        } catch (...) {
+            ShowException(Exception("Unknown failure"));
+        }
+    } catch (...) {
+        // Showing the failure failed too; there is nothing left to tell.
+    }
+}
+
+TaskWindowsDisabler::TaskWindowsDisabler()
+{
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK TaskWindowsDisabler::Collect(HWND window, LPARAM self)
+{
+    auto* me = reinterpret_cast<TaskWindowsDisabler*>(self);
+    if (me->count_ < static_cast<int>(sizeof(me->windows_) / sizeof(me->windows_[0])) &&
+        IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        me->windows_[me->count_++] = window;
+    }
+    return TRUE;
+}
+
+TaskWindowsDisabler::~TaskWindowsDisabler()
+{
+    for (int i = count_ - 1; i >= 0; --i)
+        if (IsWindow(windows_[i]))
+            EnableWindow(windows_[i], TRUE);
+}
+
+}  // namespace fw

@@ -1,0 +1,73 @@
+// The application object: start-up of the UI thread, the title, the hidden top-level
+// window that owns message boxes, the message loop and the default failure box.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class Exception;
+
+class Application {
+public:
+    static Application& Instance();
+
+    // Initialises the UI thread (single-threaded COM apartment, common controls) and
+    // creates the hidden application window. Safe to call more than once.
+    void Initialize();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+
+    // The hidden top-level window: owner of the success box and of dialogs.
+    HWND Handle() const { return handle_; }
+
+    // The window whose destruction ends Run.
+    HWND MainWindow() const { return mainWindow_; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    // Runs the message loop until the main window is gone or Terminate is called.
+    void Run();
+    // Handles the messages waiting now, without blocking.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // A message box with every window of the program disabled while it shows.
+    int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+
+    // The default failure box: the failure's text (with a full stop), the title, the stop icon.
+    void ShowException(const Exception& failure);
+    // For catch blocks at the window-procedure boundary: shows whatever is being handled
+    // in the default failure box; never throws.
+    void HandleCurrentException() noexcept;
+
+private:
+    Application() = default;
+    bool ProcessMessage(MSG& msg);
+
+    std::string title_;
+    HWND handle_ = nullptr;
+    HWND mainWindow_ = nullptr;
+    bool initialized_ = false;
+    bool terminated_ = false;
+};
+
+// Disables every enabled, visible top-level window of this thread for its lifetime and
+// enables them again afterwards (the platform's modal boxes only disable their owner).
+class TaskWindowsDisabler {
+public:
+    TaskWindowsDisabler();
+    ~TaskWindowsDisabler();
+    TaskWindowsDisabler(const TaskWindowsDisabler&) = delete;
+    TaskWindowsDisabler& operator=(const TaskWindowsDisabler&) = delete;
+
+private:
+    static BOOL CALLBACK Collect(HWND window, LPARAM self);
+    HWND windows_[64] = {};
+    int count_ = 0;
+};
+
+}  // namespace fw

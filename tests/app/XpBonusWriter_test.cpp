@@ -1,0 +1,311 @@
+#include "app/XpBonusWriter.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "../framework/BoxWatcher.h"
+#include "app/Templates.h"
+#include "app/XpBonusTable.h"
+#include "framework/Application.h"
+#include "framework/Cp1251.h"
+#include "framework/Cp1251Literal.h"
+#include "framework/Exceptions.h"
+
+namespace app {
+namespace {
+
+using namespace fw::literals;
+
+// A fresh folder under the temporary folder, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        static int counter = 0;
+        path_ = std::wstring(temp) + L"xpwriter" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(++counter);
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }
+    const std::wstring& Path() const { return path_; }
+    std::string Narrow() const { return fw::Narrow(path_); }
+
+    static void RemoveTree(const std::wstring& dir)
+    {
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = fd.cFileName;
+                if (name == L"." || name == L"..")
+                    continue;
+                std::wstring child = dir + L"\\" + name;
+                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(child);
+                else
+                    DeleteFileW(child.c_str());
+            } while (FindNextFileW(h, &fd));
+            FindClose(h);
+        }
+        RemoveDirectoryW(dir.c_str());
+    }
+
+private:
+    std::wstring path_;
+};
+
+std::vector<std::wstring> Entries(const std::wstring& dir)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((L"\\\\?\\" + dir + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::wstring name = fd.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    return names;
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes(GetFileSize(h, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(h);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+CellTable StartingTable()
+{
+    CellTable cells;
+    BuiltInTemplates templates;
+    for (int column = 1; column <= 3; ++column)
+        CopyColumn(templates.Lines(column - 1), column, cells);
+    return cells;
+}
+
+int CodeOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const fw::EInOutError& e) {
+        return e.ErrorCode();
+    }
+    return 0;
+}
+
+TEST(XpBonusWriter, OverrideFolderIsInsideTheGameFolder)
+{
+    struct Case {
+        const char* folder;
+        const wchar_t* expected;
+    } cases[] = {
+        {"D:\\Games\\BG2", L"\\\\?\\D:\\Games\\BG2\\override"},
+        {"D:\\Games\\BG2\\", L"\\\\?\\D:\\Games\\BG2\\override"},
+        {"E:\\", L"\\\\?\\E:\\override"},
+        {"d:/games/bg2", L"\\\\?\\d:\\games\\bg2\\override"},
+        {"\\\\server\\share\\BG2", L"\\\\?\\UNC\\server\\share\\BG2\\override"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(OverrideFolderFor(c.folder), c.expected);
+    }
+}
+
+TEST(XpBonusWriter, TextsThatAreNoAbsolutePathFailWithInvalidFilename)
+{
+    const char* folders[] = {"", "Games\\BG2", "C:", "C:Games", "C:\\Games\\?", "C:\\Ga*mes", "C:\\a:b",
+                             "C:\\a\tb", "\\\\"};
+    for (const char* folder : folders) {
+        SCOPED_TRACE(folder);
+        CellTable cells = StartingTable();
+        EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
+    }
+}
+
+TEST(XpBonusWriter, UnrepresentableFolderNameCreatesNothing)
+{
+    ScratchFolder scratch;
+    // A folder name outside code page 1251 arrives with '?' in place of its letters.
+    std::string folder = scratch.Narrow() + "\\" + fw::Narrow(L"\x65e\x672");
+    CellTable cells = StartingTable();
+    EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
+    EXPECT_TRUE(Entries(scratch.Path()).empty());
+}
+
+TEST(XpBonusWriter, WritesTheTableAndReplacesAnOldFile)
+{
+    ScratchFolder scratch;
+    std::string game = scratch.Narrow() + "\\BG2";
+    CreateDirectoryW((scratch.Path() + L"\\BG2").c_str(), nullptr);
+    CellTable cells = StartingTable();
+    std::wstring written = WriteXpBonusFile(game, cells);
+    std::wstring target = scratch.Path() + L"\\BG2\\override\\xpbonus.2da";
+    EXPECT_EQ(written, L"\\\\?\\" + target);
+
+    CellTable expectedCells = StartingTable();
+    std::string expected = RenderXpBonusText(expectedCells);
+    EXPECT_EQ(ReadBytes(target), expected);
+    EXPECT_EQ(ReadBytes(target).size(), 868u);
+
+    // A second run replaces the file without asking.
+    cells.SetCell(kTrapsColumn, 1, "5");
+    WriteXpBonusFile(game + "\\", cells);
+    std::string again = ReadBytes(target);
+    EXPECT_EQ(again.size(), 865u);
+    EXPECT_EQ(again.substr(again.find("DISARM_TRAP"), 19), "DISARM_TRAP   5    ");
+    EXPECT_EQ(Entries(scratch.Path() + L"\\BG2\\override"), std::vector<std::wstring>{L"xpbonus.2da"});
+}
+
+TEST(XpBonusWriter, CreatesEveryMissingFolder)
+{
+    ScratchFolder scratch;
+    std::string game = scratch.Narrow() + "\\a\\b\\" + std::string("Игры"_cp1251);
+    CellTable cells = StartingTable();
+    WriteXpBonusFile(game, cells);
+    std::wstring target = scratch.Path() + L"\\a\\b\\\x418\x433\x440\x44b\\override\\xpbonus.2da";
+    EXPECT_EQ(ReadBytes(target).size(), 868u);
+}
+
+TEST(XpBonusWriter, PathsPastTheOldLimitWork)
+{
+    ScratchFolder scratch;
+    std::wstring deep = scratch.Path();
+    std::string game = scratch.Narrow();
+    for (int i = 0; i < 6; ++i) {
+        std::string part(50, static_cast<char>('a' + i));
+        game += "\\" + part;
+        deep += L"\\" + fw::Widen(part);
+    }
+    ASSERT_GT(deep.size() + 20, 300u);
+    CellTable cells = StartingTable();
+    WriteXpBonusFile(game, cells);
+    EXPECT_EQ(ReadBytes(L"\\\\?\\" + deep + L"\\override\\xpbonus.2da").size(), 868u);
+}
+
+TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
+{
+    const std::string old = "old table\r\n";
+    struct Case {
+        const char* name;
+        int expectedCode;
+        // Sets up the override folder; returns a handle to close afterwards, if any.
+        std::function<HANDLE(const std::wstring& folder)> arrange;
+        WriteOptions options;
+    };
+    int blocks = 0;
+    std::vector<Case> cases;
+    cases.push_back({"a folder stands where the file should be", 5,
+                     [](const std::wstring& folder) {
+                         CreateDirectoryW((folder + L"\\xpbonus.2da").c_str(), nullptr);
+                         return HANDLE(nullptr);
+                     },
+                     {}});
+    cases.push_back({"another program holds the file open without write sharing", 32,
+                     [&old](const std::wstring& folder) {
+                         WriteBytes(folder + L"\\xpbonus.2da", old);
+                         return CreateFileW((folder + L"\\xpbonus.2da").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                            nullptr, OPEN_EXISTING, 0, nullptr);
+                     },
+                     {}});
+    WriteOptions failSecondBlock;
+    failSecondBlock.blockWriter = [&blocks](HANDLE file, const char* data, DWORD size, DWORD* written) {
+        if (++blocks == 2) {
+            SetLastError(ERROR_DISK_FULL);
+            return false;
+        }
+        return WriteFile(file, data, size, written, nullptr) != FALSE;
+    };
+    cases.push_back({"the disk fills up in the middle", 112,
+                     [&old](const std::wstring& folder) {
+                         WriteBytes(folder + L"\\xpbonus.2da", old);
+                         return HANDLE(nullptr);
+                     },
+                     failSecondBlock});
+    WriteOptions shortWrite;
+    shortWrite.blockWriter = [](HANDLE file, const char* data, DWORD size, DWORD* written) {
+        BOOL ok = WriteFile(file, data, size / 2, written, nullptr);
+        return ok != FALSE;
+    };
+    cases.push_back({"a short write", fw::kIoDiskFull, [](const std::wstring&) { return HANDLE(nullptr); },
+                     shortWrite});
+
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        blocks = 0;
+        ScratchFolder scratch;
+        std::wstring folder = scratch.Path() + L"\\override";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        HANDLE held = c.arrange(folder);
+        std::vector<std::wstring> before = Entries(folder);
+        std::string oldBytes = ReadBytes(folder + L"\\xpbonus.2da");
+
+        CellTable cells = StartingTable();
+        cells.SetCell(kLocksColumn, 3, "");
+        cells.SetCell(kTrapsColumn, 3, "");
+        EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, c.options); }), c.expectedCode);
+
+        EXPECT_EQ(Entries(folder), before);
+        EXPECT_EQ(ReadBytes(folder + L"\\xpbonus.2da"), oldBytes);
+        if (held)
+            CloseHandle(held);
+        if (c.expectedCode == 112) {
+            // The locks row was built before the second block failed; the traps row was not.
+            EXPECT_EQ(cells.Cell(kLocksColumn, 3), "0");
+            EXPECT_EQ(cells.Cell(kTrapsColumn, 3), "");
+        }
+    }
+}
+
+TEST(XpBonusWriter, SuccessBoxIsOwnedByTheApplicationWindow)
+{
+    ScratchFolder scratch;
+    HWND mainLike = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    CellTable cells = StartingTable();
+    testing_support::BoxWatcher watcher({mainLike});
+    WriteXpBonus(scratch.Narrow(), cells);
+    const auto& seen = watcher.Seen();
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, fw::Widen(std::string("Файл таблицы опыта успешно создан!"_cp1251)));
+    EXPECT_EQ(seen.caption, L"");
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_INFORMATION));
+    EXPECT_EQ(seen.owner, fw::Application::Instance().Handle());
+    ASSERT_EQ(seen.enabled.size(), 1u);
+    EXPECT_TRUE(seen.enabled[0]);
+    DestroyWindow(mainLike);
+}
+
+TEST(XpBonusWriter, FailedWriteShowsNoSuccessBox)
+{
+    CellTable cells = StartingTable();
+    testing_support::BoxWatcher watcher;
+    EXPECT_EQ(CodeOf([&] { WriteXpBonus("C:\\bad|name", cells); }), fw::kIoInvalidFilename);
+    fw::Application::Instance().ProcessMessages();
+    EXPECT_FALSE(watcher.Seen().found);
+}
+
+}  // namespace
+}  // namespace app

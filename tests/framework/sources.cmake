@@ -1,0 +1,9 @@
+xp_native_tests(
+  Exceptions_test.cpp
+  Component_test.cpp
+)
+xp_win_tests(
+  gui_test_main.cpp
+  BoxWatcher.cpp
+  FailureBox_test.cpp
+)
