@@ -1,6 +1,8 @@
 xp_native_sources(
   Exceptions.cpp
   Component.cpp
+  Stream.cpp
+  StringList.cpp
 )
 xp_win_sources(
   Application.cpp
