@@ -100,7 +100,7 @@ void Application::Terminate()
     PostQuitMessage(0);
 }
 
-int Application::MessageBox(const std::string& text, const std::string& caption, UINT flags)
+int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags)
 {
     TaskWindowsDisabler disabled;
     return MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
@@ -108,7 +108,7 @@ int Application::MessageBox(const std::string& text, const std::string& caption,
 
 void Application::ShowException(const Exception& failure)
 {
-    MessageBox(FailureBoxText(failure.Message()), title_, MB_OK | MB_ICONSTOP);
+    ShowMessageBox(FailureBoxText(failure.Message()), title_, MB_OK | MB_ICONSTOP);
 }
 
 void Application::HandleCurrentException() noexcept

@@ -36,7 +36,7 @@ public:
     bool Terminated() const { return terminated_; }
 
     // A message box with every window of the program disabled while it shows.
-    int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
 
     // The default failure box: the failure's text (with a full stop), the title, the stop icon.
     void ShowException(const Exception& failure);

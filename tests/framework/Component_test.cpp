@@ -29,7 +29,8 @@ TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst)
     EXPECT_EQ(root->ComponentCount(), 2);
     EXPECT_EQ(root->FindComponent("b"), b);
     delete root;
-    EXPECT_EQ(g_log, (std::vector<std::string>{"free b1", "free b", "free a", "free root"}));
+    // Each destructor body runs before its owned parts go; the last created goes first.
+    EXPECT_EQ(g_log, (std::vector<std::string>{"free root", "free b", "free b1", "free a"}));
 }
 
 TEST(Component, FreeingAnOwnedComponentLeavesTheOwner)
