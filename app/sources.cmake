@@ -6,3 +6,4 @@ xp_win_sources(
   XpBonusWriter.cpp
 )
 xp_app_main(main.cpp)
+xp_native_sources(TemplateStore.cpp)

@@ -5,3 +5,4 @@ xp_native_tests(
 xp_win_tests(
   XpBonusWriter_test.cpp
 )
+xp_native_tests(TemplateStore_test.cpp)

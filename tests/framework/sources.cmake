@@ -7,3 +7,4 @@ xp_win_tests(
   BoxWatcher.cpp
   FailureBox_test.cpp
 )
+xp_native_tests(Stream_test.cpp StringList_test.cpp)
