@@ -3,10 +3,12 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "framework/Cp1251.h"
 #include "framework/Exceptions.h"
+#include "framework/Form.h"
 
 namespace fw {
 
@@ -68,8 +70,63 @@ bool Application::ProcessMessage(MSG& msg)
     return true;
 }
 
+void Application::SetMainForm(Form* form)
+{
+    mainForm_ = form;
+    mainWindow_ = form ? form->Handle() : nullptr;
+}
+
+void Application::AddForm(Form* form)
+{
+    forms_.push_back(form);
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void Application::FinishForm(Form* form)
+{
+    form->AfterConstruction();
+    if (mainForm_ == form)
+        mainWindow_ = form->Handle();
+}
+
+void Application::RemoveForm(Form* form)
+{
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    if (mainForm_ == form) {
+        mainForm_ = nullptr;
+        mainWindow_ = nullptr;
+    }
+}
+
+void Application::DestroyForms()
+{
+    while (!forms_.empty()) {
+        Form* last = forms_.back();
+        forms_.pop_back();
+        delete last;
+    }
+}
+
+bool Application::HandleMessage()
+{
+    MSG msg;
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        terminated_ = true;
+        PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+        return false;
+    }
+    ProcessMessage(msg);
+    return true;
+}
+
 void Application::Run()
 {
+    if (mainForm_) {
+        mainForm_->Show();
+        mainWindow_ = mainForm_->Handle();
+    }
     MSG msg;
     while (!terminated_) {
         if (mainWindow_ && !IsWindow(mainWindow_))

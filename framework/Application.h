@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace fw {
 
 class Exception;
+class Form;
 
 class Application {
 public:
@@ -28,8 +30,31 @@ public:
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
 
-    // Runs the message loop until the main window is gone or Terminate is called.
+    // The first form made by CreateForm; closing it ends Run.
+    Form* MainForm() const { return mainForm_; }
+    void SetMainForm(Form* form);
+
+    // Makes a form of type T owned by the application (freed by DestroyForms); the
+    // first one becomes the main form. Its OnCreate has run when this returns.
+    template <typename T>
+    T* CreateForm()
+    {
+        T* form = new T(nullptr);
+        AddForm(form);
+        FinishForm(form);
+        return form;
+    }
+    // Frees the forms made by CreateForm, the last made first.
+    void DestroyForms();
+    // A form going away (called by the form's destructor).
+    void RemoveForm(Form* form);
+
+    // Shows the main form (if there is one) and runs the message loop until the main
+    // window is gone or Terminate is called.
     void Run();
+    // Waits for one message and handles it; false once the quit message came (it is
+    // posted again, so outer loops end too).
+    bool HandleMessage();
     // Handles the messages waiting now, without blocking.
     void ProcessMessages();
     void Terminate();
@@ -47,10 +72,14 @@ public:
 private:
     Application() = default;
     bool ProcessMessage(MSG& msg);
+    void AddForm(Form* form);
+    void FinishForm(Form* form);
 
     std::string title_;
     HWND handle_ = nullptr;
     HWND mainWindow_ = nullptr;
+    Form* mainForm_ = nullptr;
+    std::vector<Form*> forms_;
     bool initialized_ = false;
     bool terminated_ = false;
 };

@@ -9,3 +9,8 @@ xp_win_sources(
   Cp1251.cpp
   TextFile.cpp
 )
+xp_native_sources(Color.cpp Bitmap.cpp)
+xp_win_sources(
+  ColorWin.cpp Gdi.cpp Font.cpp Canvas.cpp Cursors.cpp Clipboard.cpp PopupMenu.cpp
+  Control.cpp WinControl.cpp Form.cpp
+)

@@ -8,3 +8,4 @@ xp_win_tests(
   FailureBox_test.cpp
 )
 xp_native_tests(Stream_test.cpp StringList_test.cpp)
+xp_win_tests(GuiTestUtil.cpp Form_test.cpp)

@@ -1,0 +1,251 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "BoxWatcher.h"
+#include "GuiTestUtil.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+
+namespace {
+
+// A focusable self-painted control that records what reaches it.
+class Probe : public fw::WinControl {
+public:
+    explicit Probe(fw::Component* owner, std::vector<std::string>* log = nullptr) : WinControl(owner), log_(log) {}
+    int loadedCalls = 0;
+    bool hadHandleWhenLoaded = false;
+    bool ownerLoadingWhenLoaded = false;
+    std::function<void()> onMouseDown;
+
+protected:
+    void Loaded() override
+    {
+        ++loadedCalls;
+        ownerLoadingWhenLoaded = Owner() && Owner()->IsLoading();
+        if (log_)
+            log_->push_back("loaded " + Name());
+        WinControl::Loaded();
+        hadHandleWhenLoaded = HandleAllocated();
+    }
+    void MouseDown(fw::MouseButton, fw::ShiftState, int, int) override
+    {
+        if (onMouseDown)
+            onMouseDown();
+    }
+    void Paint(fw::Canvas& canvas) override { canvas.FillRect(ClientRect(), GetColor()); }
+
+private:
+    std::vector<std::string>* log_;
+};
+
+class LayoutForm : public fw::Form {
+public:
+    explicit LayoutForm(std::vector<std::string>* log) : Form(nullptr)
+    {
+        fw::LoadingScope loading(*this);
+        SetName("LayoutForm");
+        SetCaption("Layout");
+        SetBorderStyle(fw::bsSingle);
+        SetBorderIcons(fw::biSystemMenu | fw::biMinimize);
+        SetPosition(fw::poScreenCenter);
+        SetClientWidth(392);
+        SetClientHeight(426);
+        for (int i = 0; i < 4; ++i) {
+            auto* p = new Probe(this, log);
+            p->SetName("Probe" + std::to_string(i + 1));
+            p->SetParent(this);
+            p->SetBounds(10, 10 + 30 * i, 100, 25);
+            handlesDuringLoading.push_back(p->HandleAllocated());
+            probes.push_back(p);
+        }
+        handlesDuringLoading.push_back(HandleAllocated());
+        OnCreate = [this, log] {
+            ++createCalls;
+            log->push_back("create");
+            allHandlesAtCreate = HandleAllocated();
+            for (Probe* p : probes)
+                allHandlesAtCreate = allHandlesAtCreate && p->HandleAllocated();
+        };
+    }
+    void Loaded() override
+    {
+        log_loaded = true;
+        Form::Loaded();
+    }
+    std::vector<Probe*> probes;
+    std::vector<bool> handlesDuringLoading;
+    int createCalls = 0;
+    bool allHandlesAtCreate = false;
+    bool log_loaded = false;
+};
+
+TEST(Form, LoadingDefersWindowsAndRunsLoadedOncePerComponentThenOnCreate)
+{
+    std::vector<std::string> log;
+    auto form = std::make_unique<LayoutForm>(&log);
+    for (size_t i = 0; i < form->handlesDuringLoading.size(); ++i) {
+        SCOPED_TRACE("component " + std::to_string(i));
+        EXPECT_FALSE(form->handlesDuringLoading[i]);
+    }
+    for (Probe* p : form->probes) {
+        SCOPED_TRACE(p->Name());
+        EXPECT_EQ(p->loadedCalls, 1);
+        EXPECT_FALSE(p->ownerLoadingWhenLoaded);
+    }
+    EXPECT_EQ(form->createCalls, 1);
+    EXPECT_TRUE(form->allHandlesAtCreate);
+    std::vector<std::string> expected = {"loaded Probe1", "loaded Probe2", "loaded Probe3", "loaded Probe4", "create"};
+    EXPECT_EQ(log, expected);
+    // Making it again through the application runs nothing twice.
+    form->AfterConstruction();
+    EXPECT_EQ(form->createCalls, 1);
+}
+
+TEST(Form, ClientSizeFixedBorderAndScreenCentre)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 392);
+    EXPECT_EQ(client.bottom, 426);
+    EXPECT_EQ(form.ClientWidth(), 392);
+    EXPECT_EQ(form.ClientHeight(), 426);
+    const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "bsSingle is not resizable";
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(IsWindowVisible(form.Handle())) << "a form shows only when asked";
+
+    form.Show();
+    fwtest::Drain();
+    RECT outer;
+    GetWindowRect(form.Handle(), &outer);
+    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    EXPECT_NEAR(outer.left, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, 1);
+    EXPECT_NEAR(outer.top, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 1);
+    // The client size survives showing.
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 392);
+    EXPECT_EQ(client.bottom, 426);
+    // Background painted in the button face colour.
+    fwtest::Snapshot shot(form);
+    EXPECT_EQ(shot.At(300, 400), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(Form, FailureInAHandlerShowsTheBoxAndTheProgramGoesOn)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    form.Show();
+    fwtest::Drain();
+    Probe* probe = form.probes[0];
+    int calls = 0;
+    probe->onMouseDown = [&calls] {
+        ++calls;
+        throw std::runtime_error("handler broke");
+    };
+    {
+        testing_support::BoxWatcher watcher;
+        fwtest::Click(probe->Handle(), 5, 5);
+        ASSERT_TRUE(watcher.Seen().found);
+        EXPECT_EQ(watcher.Seen().text, L"handler broke.");
+    }
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(IsWindow(probe->Handle()));
+    // The next message is handled as usual.
+    probe->onMouseDown = [&calls] { ++calls; };
+    fwtest::Click(probe->Handle(), 5, 5);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(Form, TabMovesAmongEnabledTabStopsInTabOrder)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    auto& p = form.probes;
+    // Tab order: Probe4, Probe1, Probe2, Probe3; Probe2 has no tab stop, Probe3 is disabled.
+    p[3]->SetTabOrder(0);
+    for (Probe* probe : p)
+        probe->SetTabStop(true);
+    p[1]->SetTabStop(false);
+    p[2]->SetEnabled(false);
+    form.Show();
+    fwtest::Drain();
+    p[3]->SetFocus();
+    struct Step {
+        bool shift;
+        fw::WinControl* expected;
+    } steps[] = {{false, p[0]}, {false, p[3]}, {false, p[0]}, {true, p[3]}, {true, p[0]}};
+    int n = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE("step " + std::to_string(n++));
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = step.shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        fwtest::Drain();
+        EXPECT_EQ(GetFocus(), step.expected->Handle());
+    }
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(form.ActiveControl(), p[0]);
+}
+
+struct ModalEnd {
+    HWND owner;
+    bool* ownerWasDisabled;
+    std::function<void()> end;
+} g_modal;
+
+void CALLBACK EndModalSoon(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    *g_modal.ownerWasDisabled = !IsWindowEnabled(g_modal.owner);
+    g_modal.end();
+}
+
+TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
+{
+    std::vector<std::string> log;
+    LayoutForm owner(&log);
+    owner.Show();
+    fwtest::Drain();
+    LayoutForm dialog(&log);
+    struct Case {
+        const char* name;
+        std::function<void(LayoutForm&)> end;
+        int expected;
+    } cases[] = {
+        {"modal result set", [](LayoutForm& f) { f.SetModalResult(fw::mrOk); }, fw::mrOk},
+        {"closed", [](LayoutForm& f) { f.Close(); }, fw::mrCancel},
+        {"system close", [](LayoutForm& f) { PostMessageW(f.Handle(), WM_CLOSE, 0, 0); }, fw::mrCancel},
+        {"hidden", [](LayoutForm& f) { f.Hide(); }, fw::mrCancel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool ownerDisabledWhileModal = false;
+        dialog.OnShow = nullptr;
+        UINT_PTR timer = 0;
+        g_modal = ModalEnd{owner.Handle(), &ownerDisabledWhileModal, [&] { c.end(dialog); }};
+        timer = SetTimer(nullptr, 0, 20, EndModalSoon);
+        const int result = dialog.ShowModal();
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(result, c.expected);
+        EXPECT_TRUE(ownerDisabledWhileModal);
+        EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+        EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    }
+}
+
+}  // namespace
