@@ -27,7 +27,11 @@ endfunction()
 function(xp_native_benchmarks)
   _xp_append(XP_NATIVE_BENCHMARKS ${ARGN})
 endfunction()
-# Timing harnesses run under Wine (one executable each).
+# Windowed programs that the timing harnesses start (one executable each).
+function(xp_win_bench_windows)
+  _xp_append(XP_WIN_BENCH_WINDOWS ${ARGN})
+endfunction()
+# Timing harnesses run under Wine (console programs, one executable each).
 function(xp_win_benchmarks)
   _xp_append(XP_WIN_BENCHMARKS ${ARGN})
 endfunction()
