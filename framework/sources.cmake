@@ -14,3 +14,6 @@ xp_win_sources(
   ColorWin.cpp Gdi.cpp Font.cpp Canvas.cpp Cursors.cpp Clipboard.cpp PopupMenu.cpp
   Control.cpp WinControl.cpp Form.cpp
 )
+xp_win_sources(Label.cpp SpeedButton.cpp ComboBox.cpp)
+xp_native_sources(GridModel.cpp)
+xp_win_sources(StringGrid.cpp)
