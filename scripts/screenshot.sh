@@ -7,7 +7,7 @@ cd "$root"
 out="${1:-docs/main-window.png}"
 
 bash scripts/install-deps.sh
-if [ ! -x build-win/XpTableEditor.exe ]; then
+if [ -z "${XP_BUILD_DIR:-}" ] && [ ! -x build-win/XpTableEditor.exe ]; then
   cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
   cmake --build build-win -j "$(nproc)" --target XpTableEditor
 fi
@@ -17,7 +17,7 @@ source scripts/wine-env.sh
 wine_env_start
 trap wine_env_stop EXIT
 
-wine build-win/XpTableEditor.exe &
+wine "${XP_BUILD_DIR:-build-win}/XpTableEditor.exe" &
 app=$!
 sleep "${XP_SCREENSHOT_WAIT:-4}"
 mkdir -p "$(dirname "$out")"

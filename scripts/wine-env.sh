@@ -31,7 +31,7 @@ wine_env_start() {
     touch "$WINEPREFIX/.xptable-configured"
   fi
   # One wineserver for the whole run: later wine starts skip its start-up.
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # already running is fine
 }
 
 wine_env_stop() {

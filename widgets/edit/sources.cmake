@@ -1,0 +1,3 @@
+xp_win_sources(
+  SCAdvEdits.cpp
+)
