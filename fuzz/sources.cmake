@@ -1,0 +1,4 @@
+xp_fuzz_targets(
+  ListItemReadData_fuzz.cpp
+  LzrwBlock_fuzz.cpp
+)
