@@ -32,6 +32,9 @@ wine_env_start() {
   fi
   # One wineserver for the whole run: later wine starts skip its start-up.
   wineserver -p 2>/dev/null || true  # already running is fine
+  # Start Wine's own background processes now, away from any output pipe: started by the
+  # first test they would inherit CTest's pipe and keep it open long after the test ends.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {
