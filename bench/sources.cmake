@@ -2,5 +2,5 @@ xp_native_benchmarks(
   LzrwCodec_bench.cpp
 )
 xp_native_benchmarks(XpBonusRender_bench.cpp)
-xp_win_benchmarks(StartupHarness.cpp)
+xp_win_benchmarks(StartupHarness.cpp RepaintHarness.cpp)
 xp_win_bench_windows(MinimalWindow.cpp)

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs the benchmarks: the native ones (Google Benchmark) and the Windows timing harnesses
+# under Wine. Needs the build folders of scripts/test.sh.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+for b in build-native/*_bench; do
+  echo "== $b"
+  "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+done
+
+source scripts/wine-env.sh
+wine_env_start
+trap wine_env_stop EXIT
+echo "== start-up (program vs minimal window)"
+wine build-win/StartupHarness.exe build-win/XpTableEditor.exe build-win/MinimalWindow.exe 15
+echo "== full repaint"
+wine build-win/RepaintHarness.exe 200
