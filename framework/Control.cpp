@@ -31,9 +31,10 @@ void Control::SetParent(WinControl* parent)
     }
     parent_ = nullptr;
     if (parent) {
-        parent->AddChild(this);
+        // The parent must be known before AddChild makes our window inside it.
         parent_ = parent;
         AdoptParentFont();
+        parent->AddChild(this);
         Invalidate();
     }
 }
