@@ -26,6 +26,7 @@ void ComboBox::HandleCreated()
 {
     for (const std::string& item : items_)
         SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    // Platforms that size plain list items by the font alone ignore this.
     SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
     SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
 }

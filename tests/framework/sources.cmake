@@ -10,3 +10,4 @@ xp_win_tests(
 xp_native_tests(Stream_test.cpp StringList_test.cpp)
 xp_win_tests(GuiTestUtil.cpp Form_test.cpp)
 xp_win_tests(StringGrid_test.cpp)
+xp_win_tests(Controls_test.cpp)
