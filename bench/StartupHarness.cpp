@@ -44,7 +44,8 @@ double Now()
 // Milliseconds to a shown, idle main window; negative on failure.
 double TimeStart(const std::wstring& exe)
 {
-    STARTUPINFOW si = {sizeof(si)};
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     std::wstring cmd = L"\"" + exe + L"\"";
     double start = Now();

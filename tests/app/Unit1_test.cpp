@@ -1,0 +1,463 @@
+// The main window driven as a user would: messages to its real windows, state read back.
+#include "app/Unit1.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "../framework/BoxWatcher.h"
+#include "../framework/GuiTestUtil.h"
+#include "app/CellAccess.h"
+#include "app/GridCells.h"
+#include "app/XpBonusTable.h"
+#include "framework/Clipboard.h"
+#include "framework/Cp1251.h"
+#include "framework/Cp1251Literal.h"
+#include "framework/Gdi.h"
+
+namespace {
+
+using namespace fw::literals;
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>();
+        form->Show();
+        fwtest::Drain();
+    }
+
+    fw::StringGrid& Grid() { return *form->StringGrid1; }
+
+    void ChooseFolder(const std::string& folder)
+    {
+        form->SCButtonEdit1->SetText(folder);
+        fwtest::Drain();
+    }
+
+    // Steps a closed list with the arrow keys, as a user does.
+    void StepList(fw::ComboBox* list, int to)
+    {
+        while (list->ItemIndex() != to) {
+            fwtest::KeyDown(list->Handle(), list->ItemIndex() < to ? VK_DOWN : VK_UP);
+            fwtest::Drain();
+        }
+    }
+
+    void ClickCell(int col, int row)
+    {
+        RECT r = Grid().CellRect(col, row);
+        fwtest::Click(Grid().Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        fwtest::Drain();
+    }
+
+    void Type(const std::string& chars)
+    {
+        for (char ch : chars) {
+            fwtest::Char(GetFocus(), static_cast<unsigned char>(ch));
+            fwtest::Drain();
+        }
+    }
+
+    bool Editing() const { return (form->StringGrid1->Options() & fw::goEditing) != 0; }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowTest, StartsGreyAndDisabledWithTheStartingTemplates)
+{
+    EXPECT_FALSE(form->SpeedButton1->Enabled());
+    EXPECT_FALSE(IsWindowEnabled(form->ComboBox1->Handle()));
+    EXPECT_FALSE(IsWindowEnabled(form->ComboBox2->Handle()));
+    EXPECT_FALSE(IsWindowEnabled(form->ComboBox3->Handle()));
+    EXPECT_FALSE(IsWindowEnabled(Grid().Handle()));
+    EXPECT_TRUE(form->SpeedButton2->Enabled());
+    EXPECT_TRUE(IsWindowEnabled(form->SCButtonEdit1->Handle()));
+    for (fw::Label* label : {form->Label2, form->Label3, form->Label4})
+        EXPECT_EQ(label->GetFont().GetColor(), fw::clGray) << label->Name();
+    EXPECT_EQ(Grid().GetFont().GetColor(), fw::clGray);
+    EXPECT_EQ(form->Label1->GetFont().GetColor(), fw::clWindowText);
+
+    EXPECT_EQ(Grid().Cells(1, 0), "Ловушки"_cp1251);
+    EXPECT_EQ(Grid().Cells(2, 0), "Взлом замков"_cp1251);
+    EXPECT_EQ(Grid().Cells(3, 0), "Изучение свитков"_cp1251);
+    EXPECT_EQ(Grid().Cells(0, 0), "");
+    EXPECT_EQ(Grid().Cells(0, 1), "  1");
+    EXPECT_EQ(Grid().Cells(0, 40), "  40");
+    EXPECT_EQ(Grid().Cells(1, 1), "1000");
+    EXPECT_EQ(Grid().Cells(2, 40), "1550");
+    EXPECT_EQ(Grid().Cells(3, 9), "9000");
+    EXPECT_EQ(Grid().Cells(3, 10), "");
+    for (fw::ComboBox* list : {form->ComboBox1, form->ComboBox2, form->ComboBox3}) {
+        EXPECT_EQ(list->ItemIndex(), 1) << list->Name();
+        EXPECT_EQ(list->ItemCount(), 7);
+    }
+    EXPECT_EQ(form->ComboBox3->Items()[5], "Опыт за изучение заклинаний со свитков не выдается"_cp1251);
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Grid().Col(), 1);
+    EXPECT_EQ(Grid().Row(), 1);
+}
+
+TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
+{
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 392);
+    EXPECT_EQ(client.bottom, 426);
+    LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ(GetWindowTextLengthW(form->Handle()), 36);
+
+    struct Case {
+        fw::Control* control;
+        RECT bounds;
+    } cases[] = {
+        {form->Label1, {12, 12, 277, 29}},       {form->SCButtonEdit1, {12, 32, 381, 53}},
+        {form->Label2, {12, 64, 277, 81}},       {form->Label3, {12, 112, 277, 129}},
+        {form->Label4, {12, 160, 277, 177}},     {form->StringGrid1, {12, 216, 381, 388}},
+        {form->SpeedButton2, {12, 394, 45, 419}}, {form->SpeedButton1, {288, 394, 381, 419}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control->Name());
+        RECT b = c.control->BoundsRect();
+        EXPECT_EQ(b.left, c.bounds.left);
+        EXPECT_EQ(b.top, c.bounds.top);
+        EXPECT_EQ(b.right, c.bounds.right);
+        EXPECT_EQ(b.bottom, c.bounds.bottom);
+    }
+    // Windowed controls: where the platform really put them. A drop-down list keeps its
+    // edit height, so only its left, top and width are checked.
+    for (fw::WinControl* c : {static_cast<fw::WinControl*>(form->ComboBox1), static_cast<fw::WinControl*>(form->ComboBox2),
+                              static_cast<fw::WinControl*>(form->ComboBox3)}) {
+        SCOPED_TRACE(c->Name());
+        RECT r;
+        GetWindowRect(c->Handle(), &r);
+        MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, 12);
+        EXPECT_EQ(r.right - r.left, 369);
+        EXPECT_EQ(r.top, c->Top());
+    }
+    EXPECT_EQ(form->ComboBox1->Top(), 84);
+    EXPECT_EQ(form->ComboBox2->Top(), 132);
+    EXPECT_EQ(form->ComboBox3->Top(), 180);
+}
+
+TEST_F(MainWindowTest, PaintedColoursOfTheLayout)
+{
+    fwtest::Snapshot shot(form->Handle());
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    struct Case {
+        const char* where;
+        int x, y;
+        COLORREF colour;
+    } cases[] = {
+        {"form face above the field", 200, 5, face},
+        {"form face between the lists", 200, 108, face},
+        {"form face right of the About button", 150, 410, face},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        EXPECT_EQ(shot.At(c.x, c.y), c.colour);
+    }
+    // The field's own background: pale yellow inside its frame.
+    fwtest::Snapshot field(form->SCButtonEdit1->Handle());
+    EXPECT_EQ(field.At(200, 10), 0xE1FFFEu);
+    // The grid: pale blue ordinary cells, button-face fixed cells, highlighted current cell.
+    fwtest::Snapshot grid(Grid().Handle());
+    RECT c22 = Grid().CellRect(2, 2);
+    EXPECT_EQ(grid.At(c22.right - 3, c22.bottom - 3), 0xFFF7E1u);
+    RECT c01 = Grid().CellRect(0, 1);
+    EXPECT_EQ(grid.At(c01.right - 3, c01.bottom - 3), face);
+    RECT c11 = Grid().CellRect(1, 1);
+    EXPECT_EQ(grid.At(c11.right - 3, c11.bottom - 3), GetSysColor(COLOR_HIGHLIGHT));
+}
+
+// The client area as it is on the screen, children included.
+class ScreenCapture {
+public:
+    explicit ScreenCapture(HWND window) : dib_(Size(window).cx, Size(window).cy)
+    {
+        HDC dc = GetDC(window);
+        BitBlt(dib_.DC(), 0, 0, dib_.Width(), dib_.Height(), dc, 0, 0, SRCCOPY);
+        ReleaseDC(window, dc);
+        GdiFlush();
+    }
+    std::uint32_t At(int x, int y) const
+    {
+        std::uint32_t bgrx = dib_.Pixel(x, y) & 0xFFFFFF;
+        return ((bgrx & 0xFF) << 16) | (bgrx & 0xFF00) | (bgrx >> 16);  // as 0x00BBGGRR
+    }
+
+private:
+    static SIZE Size(HWND window)
+    {
+        RECT r;
+        GetClientRect(window, &r);
+        return SIZE{r.right, r.bottom};
+    }
+    fw::DibSection dib_;
+};
+
+TEST_F(MainWindowTest, EachControlIsPaintedInsideItsRectangle)
+{
+    ChooseFolder("C:\\Games");  // enabled: the lists show their own background
+    SetForegroundWindow(form->Handle());
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    fwtest::Drain();
+    ScreenCapture shot(form->Handle());
+    const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
+    struct Case {
+        const char* name;
+        RECT r;
+        std::uint32_t inside;  // a colour seen just inside the left end, half-way down
+    } cases[] = {
+        {"SCButtonEdit1", {12, 32, 381, 53}, 0xE1FFFE},
+        {"ComboBox1", {12, 84, 381, 105}, 0xE1FFFE},
+        {"ComboBox2", {12, 132, 381, 153}, 0xE1FFFE},
+        {"ComboBox3", {12, 180, 381, 201}, 0xE1FFFE},
+        {"StringGrid1", {12, 216, 381, 388}, face},  // the fixed column
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int midY = (c.r.top + c.r.bottom) / 2;
+        EXPECT_EQ(shot.At(c.r.left - 1, midY), face) << "left of the control";
+        EXPECT_EQ(shot.At(c.r.right, midY), face) << "right of the control";
+        EXPECT_EQ(shot.At(c.r.left + 20, c.r.top - 1), face) << "above the control";
+        EXPECT_EQ(shot.At(c.r.left + 20, c.r.bottom), face) << "below the control";
+        EXPECT_NE(shot.At(c.r.left, midY), face) << "its frame starts at its left edge";
+        EXPECT_EQ(shot.At(c.r.left + 3, c.r.top + 8), c.inside);
+    }
+    // The grid's ordinary cells, below the header row and right of the label column.
+    EXPECT_EQ(shot.At(12 + 2 + 36 + 60, 216 + 2 + 21 + 25), 0xFFF7E1u);
+    // Speed buttons: a dark lower-right edge at the edge of their rectangle, face outside.
+    for (RECT r : {RECT{12, 394, 45, 419}, RECT{288, 394, 381, 419}}) {
+        EXPECT_NE(shot.At(r.right - 1, r.bottom - 1), face);
+        EXPECT_EQ(shot.At(r.right, r.bottom), face);
+        EXPECT_EQ(shot.At(r.left - 1, r.top - 1), face);
+    }
+    // Labels: text in their colour inside their rectangle, none in the gap below them.
+    struct LabelCase {
+        fw::Label* label;
+        std::uint32_t colour;
+    } labels[] = {{form->Label1, 0x000000}, {form->Label2, 0x000000}, {form->Label3, 0x000000},
+                  {form->Label4, 0x000000}};
+    for (const LabelCase& l : labels) {
+        SCOPED_TRACE(l.label->Name());
+        RECT r = l.label->BoundsRect();
+        int inside = 0, below = 0;
+        for (int x = r.left; x < r.right; ++x) {
+            for (int y = r.top; y < r.bottom; ++y)
+                inside += shot.At(x, y) == l.colour;
+            below += shot.At(x, r.bottom + 1) == l.colour;
+        }
+        EXPECT_GT(inside, 20);
+        EXPECT_EQ(below, 0);
+    }
+}
+
+TEST_F(MainWindowTest, ChoosingAFolderEnablesAndBlackensOnce)
+{
+    int changes = 0;
+    auto previous = form->SCButtonEdit1->OnChange;
+    form->SCButtonEdit1->OnChange = [&] {
+        ++changes;
+        previous();
+    };
+    ChooseFolder("C:\\Games\\BG2");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(form->SpeedButton1->Enabled());
+    EXPECT_TRUE(IsWindowEnabled(form->ComboBox1->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->ComboBox3->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(Grid().Handle()));
+    EXPECT_EQ(form->Label2->GetFont().GetColor(), 0u);
+    EXPECT_EQ(Grid().GetFont().GetColor(), 0u);
+    EXPECT_EQ(form->Label1->GetFont().GetColor(), fw::clWindowText);
+    ChooseFolder("C:\\Games\\BG2");
+    EXPECT_EQ(changes, 1) << "the same folder again changes nothing";
+    // Only spaces and control characters count as no folder.
+    ChooseFolder(" \t ");
+    EXPECT_FALSE(form->SpeedButton1->Enabled());
+    EXPECT_FALSE(IsWindowEnabled(Grid().Handle()));
+    EXPECT_EQ(form->Label4->GetFont().GetColor(), fw::clGray);
+}
+
+TEST_F(MainWindowTest, TabMovesOnlyAmongTheEnabledLists)
+{
+    ChooseFolder("C:\\Games");
+    form->ComboBox1->SetFocus();
+    fwtest::Drain();
+    HWND expected[] = {form->ComboBox2->Handle(), form->ComboBox3->Handle(), form->ComboBox1->Handle()};
+    for (HWND next : expected) {
+        MSG msg = {GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
+        IsDialogMessageW(form->Handle(), &msg);
+        fwtest::Drain();
+        EXPECT_EQ(GetFocus(), next);
+    }
+}
+
+TEST_F(MainWindowTest, ListChoicesCopyTemplatesIntoTheirColumns)
+{
+    ChooseFolder("C:\\Games");
+    StepList(form->ComboBox2, 0);
+    EXPECT_EQ(Grid().Cells(2, 1), "10");
+    EXPECT_EQ(Grid().Cells(2, 40), "62");
+
+    StepList(form->ComboBox3, 5);
+    for (int level = 1; level <= 9; ++level)
+        EXPECT_EQ(Grid().Cells(3, level), "0");
+    EXPECT_EQ(Grid().Cells(3, 10), "");
+
+    // Stepping down to the custom choice copies every template passed, the last being all zeros.
+    StepList(form->ComboBox1, 6);
+    EXPECT_EQ(Grid().Cells(1, 1), "0");
+    EXPECT_EQ(Grid().Cells(1, 40), "0");
+
+    // Setting the index from the program loads nothing.
+    form->ComboBox2->SetItemIndex(4);
+    fwtest::Drain();
+    EXPECT_EQ(Grid().Cells(2, 1), "10");
+}
+
+TEST_F(MainWindowTest, CustomColumnEditingFollowsTheKeyAndLengthRules)
+{
+    ChooseFolder("C:\\Games");
+    // Custom mode right after start keeps the values, ready for editing.
+    StepList(form->ComboBox2, 0);
+    StepList(form->ComboBox1, 6);
+    form->ComboBox1->SetItemIndex(6);
+    Grid().SetFocus();
+    EXPECT_FALSE(Editing()) << "the choice alone does not switch editing on";
+
+    ClickCell(1, 3);  // select
+    EXPECT_TRUE(Editing());
+    EXPECT_FALSE(Grid().EditorMode());
+    ClickCell(1, 3);  // then open
+    ASSERT_TRUE(Grid().EditorMode());
+    Type("12345");
+    EXPECT_EQ(Grid().Cells(1, 3), "1234");
+    auto* editor = Grid().Editor();
+    EXPECT_EQ(editor->Text(), "1234");
+    EXPECT_EQ(editor->SelStart(), 0);
+    EXPECT_EQ(editor->SelLength(), 4);
+    Type("7");
+    EXPECT_EQ(Grid().Cells(1, 3), "7");
+
+    // Letters, spaces, Backspace and Enter are discarded; Delete deletes.
+    Type("a \b\r");
+    EXPECT_EQ(Grid().Cells(1, 3), "7");
+    EXPECT_TRUE(Grid().EditorMode());
+    editor->SetSelection(0, 0);
+    fwtest::KeyDown(editor->Handle(), VK_DELETE);
+    fwtest::Drain();
+    EXPECT_EQ(Grid().Cells(1, 3), "");
+
+    // Pasted text keeps its digits only, then the cut applies.
+    ASSERT_TRUE(fw::Clipboard::SetText("1 2a3"));
+    SendMessageW(editor->Handle(), WM_PASTE, 0, 0);
+    fwtest::Drain();
+    EXPECT_EQ(Grid().Cells(1, 3), "123");
+    editor->SetSelection(0, 3);
+    ASSERT_TRUE(fw::Clipboard::SetText("9x8 7-6 5"));
+    SendMessageW(editor->Handle(), WM_PASTE, 0, 0);
+    fwtest::Drain();
+    EXPECT_EQ(Grid().Cells(1, 3), "9876");
+
+    // A column under a template choice is not editable: the click clears the permission.
+    ClickCell(2, 3);
+    EXPECT_FALSE(Editing());
+    Type("5");
+    EXPECT_FALSE(Grid().EditorMode());
+    EXPECT_EQ(Grid().Cells(2, 3), "10");
+
+    // Back to a template: the edited values go.
+    StepList(form->ComboBox1, 1);
+    EXPECT_EQ(Grid().Cells(1, 3), "1000");
+}
+
+TEST_F(MainWindowTest, ScrollLevelsPastNineCannotBeSelectedButStillSetThePermission)
+{
+    ChooseFolder("C:\\Games");
+    StepList(form->ComboBox3, 6);
+    Grid().SetFocus();
+    ClickCell(1, 2);
+    EXPECT_FALSE(Editing());
+    EXPECT_FALSE(Grid().FocusCell(3, 20));
+    EXPECT_EQ(Grid().Col(), 1);
+    EXPECT_EQ(Grid().Row(), 2);
+    EXPECT_TRUE(Editing()) << "the refused attempt still reads column 3's choice";
+
+    Grid().SetTopRow(5);
+    fwtest::Drain();
+    ClickCell(3, 10);
+    EXPECT_EQ(Grid().Col(), 1);
+    EXPECT_EQ(Grid().Row(), 2);
+    ClickCell(3, 9);
+    EXPECT_EQ(Grid().Col(), 3);
+    EXPECT_EQ(Grid().Row(), 9);
+}
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        path = std::wstring(temp) + L"xpmain" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(path.c_str(), nullptr);
+    }
+    ~ScratchDir()
+    {
+        DeleteFileW((path + L"\\override\\xpbonus.2da").c_str());
+        RemoveDirectoryW((path + L"\\override").c_str());
+        RemoveDirectoryW(path.c_str());
+    }
+    std::wstring path;
+};
+
+TEST_F(MainWindowTest, TheWriteButtonWritesTheTableAndSaysSo)
+{
+    ScratchDir dir;
+    ChooseFolder(fw::Narrow(dir.path));
+    StepList(form->ComboBox2, 0);  // bgt locks
+    Grid().SetCells(1, 5, "");     // an empty traps cell becomes 0
+
+    testing_support::BoxWatcher watcher({form->Handle()});
+    RECT b = form->SpeedButton1->BoundsRect();
+    fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    fwtest::Drain();
+    ASSERT_TRUE(watcher.Seen().found);
+    EXPECT_EQ(watcher.Seen().text, fw::Widen(std::string("Файл таблицы опыта успешно создан!"_cp1251)));
+    EXPECT_TRUE(watcher.Seen().enabled[0]) << "the main window stays enabled";
+    EXPECT_EQ(Grid().Cells(1, 5), "0");
+
+    app::GridCells cells(Grid());
+    std::string expected = app::RenderXpBonusText(cells);
+    HANDLE h = CreateFileW((dir.path + L"\\override\\xpbonus.2da").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    std::string bytes(4096, '\0');
+    DWORD read = 0;
+    ReadFile(h, bytes.data(), 4096, &read, nullptr);
+    CloseHandle(h);
+    bytes.resize(read);
+    EXPECT_EQ(bytes, expected);
+    EXPECT_NE(bytes.find("PICK_LOCK     10   10   10   10   10   16   "), std::string::npos);
+    EXPECT_NE(bytes.find("DISARM_TRAP   1000 1000 1000 1000 0    1750 "), std::string::npos);
+}
+
+TEST_F(MainWindowTest, DisabledWriteButtonIgnoresClicks)
+{
+    testing_support::BoxWatcher watcher;
+    RECT b = form->SpeedButton1->BoundsRect();
+    fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    fwtest::Drain();
+    EXPECT_FALSE(watcher.Seen().found);
+}
+
+}  // namespace
