@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
 #include "app/CellAccess.h"
 #include "app/GridCells.h"
+#include "app/Unit2.h"
 #include "app/XpBonusTable.h"
 #include "framework/Clipboard.h"
 #include "framework/Cp1251.h"
@@ -458,6 +460,102 @@ TEST_F(MainWindowTest, DisabledWriteButtonIgnoresClicks)
     fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
     fwtest::Drain();
     EXPECT_FALSE(watcher.Seen().found);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs `check` from a timer inside whatever modal loop is running, once it returns true.
+class InModalLoop {
+public:
+    explicit InModalLoop(std::function<bool()> check) : check_(std::move(check))
+    {
+        active_ = this;
+        timer_ = SetTimer(nullptr, 0, 30, Tick);
+    }
+    ~InModalLoop()
+    {
+        KillTimer(nullptr, timer_);
+        active_ = nullptr;
+    }
+    bool Done() const { return done_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (active_ && !active_->done_ && !active_->busy_) {
+            active_->busy_ = true;
+            active_->done_ = active_->check_();
+            active_->busy_ = false;
+        }
+    }
+    static inline InModalLoop* active_ = nullptr;
+    std::function<bool()> check_;
+    UINT_PTR timer_ = 0;
+    bool done_ = false;
+    bool busy_ = false;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+{
+    wchar_t cls[64] = {};
+    GetClassNameW(window, cls, 64);
+    if (IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(MainWindowTest, AboutButtonShowsTheAboutWindowModally)
+{
+    TForm2 about;
+    form->AboutForm = &about;
+    bool mainDisabled = false;
+    InModalLoop closer([&] {
+        if (!IsWindowVisible(about.Handle()))
+            return false;
+        mainDisabled = !IsWindowEnabled(form->Handle());
+        RECT b = about.SpeedButton1->BoundsRect();
+        fwtest::Click(about.Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+        return true;
+    });
+    RECT b = form->SpeedButton2->BoundsRect();
+    fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    fwtest::Drain();
+    EXPECT_TRUE(closer.Done());
+    EXPECT_TRUE(mainDisabled) << "the main window waits while the About window shows";
+    EXPECT_FALSE(IsWindowVisible(about.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    RECT client;
+    GetClientRect(about.Handle(), &client);
+    EXPECT_EQ(client.right, 362);
+    EXPECT_EQ(client.bottom, 118);
+    form->AboutForm = nullptr;
+}
+
+TEST_F(MainWindowTest, BrowseButtonRunsTheFolderBrowserAndCancelChangesNothing)
+{
+    std::wstring caption;
+    InModalLoop canceller([&] {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog)
+            return false;
+        wchar_t text[128] = {};
+        GetWindowTextW(dialog, text, 128);
+        caption = text;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    RECT button = form->SCButtonEdit1->ButtonRect();
+    fwtest::Click(form->SCButtonEdit1->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    fwtest::Drain();
+    ASSERT_TRUE(canceller.Done());
+    EXPECT_EQ(caption, fw::Widen(std::string("Выбор каталога..."_cp1251)));
+    EXPECT_EQ(form->SCButtonEdit1->Text(), "");
+    EXPECT_FALSE(form->SpeedButton1->Enabled());
 }
 
 }  // namespace
