@@ -6,24 +6,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/Clock.h"
+
 #include "app/Unit1.h"
 #include "framework/Application.h"
-
-namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -38,10 +24,10 @@ int wmain(int argc, wchar_t** argv)
 
     std::vector<double> times;
     for (int i = 0; i < repaints; ++i) {
-        double start = Now();
+        double start = NowMs();
         RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         GdiFlush();
-        times.push_back(Now() - start);
+        times.push_back(NowMs() - start);
     }
     std::sort(times.begin(), times.end());
     std::printf("full repaint of the main window, %d runs: median %.3f ms, fastest %.3f ms, slowest %.3f ms\n",

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/Clock.h"
+
 namespace {
 
 struct FindData {
@@ -29,18 +31,6 @@ BOOL CALLBACK FindVisibleWindow(HWND w, LPARAM param)
     return TRUE;
 }
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // Milliseconds to a shown, idle main window; negative on failure.
 double TimeStart(const std::wstring& exe)
 {
@@ -48,7 +38,7 @@ double TimeStart(const std::wstring& exe)
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     std::wstring cmd = L"\"" + exe + L"\"";
-    double start = Now();
+    double start = NowMs();
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
     FindData data = {pi.dwProcessId, nullptr};
@@ -62,7 +52,7 @@ double TimeStart(const std::wstring& exe)
     if (data.found) {
         // Idle again after showing: the first paint is done.
         WaitForInputIdle(pi.hProcess, 5000);
-        elapsed = Now() - start;
+        elapsed = NowMs() - start;
         PostMessageW(data.found, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0)
