@@ -61,13 +61,11 @@ TEST(Color, ResolvingUsesTheSystemTableOnlyForSystemColours)
 // A 2x2 24-bit bottom-up .bmp: bottom row red, white; top row blue, green.
 std::vector<std::uint8_t> TinyBmp()
 {
-    std::vector<std::uint8_t> b = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,
-                                   40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
-                                   16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    const std::uint8_t rows[] = {0, 0, 255, 255, 255, 255, 0, 0,   // bottom: red, white + pad
-                                 255, 0, 0, 0, 255, 0, 0, 0};       // top: blue, green + pad
-    b.insert(b.end(), std::begin(rows), std::end(rows));
-    return b;
+    return {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,
+            40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
+            16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+            0, 0, 255, 255, 255, 255, 0, 0,   // bottom row: red, white, padding
+            255, 0, 0, 0, 255, 0, 0, 0};      // top row: blue, green, padding
 }
 
 TEST(Bitmap, ReadsBmpImagesAndRefusesBrokenOnes)
