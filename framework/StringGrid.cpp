@@ -187,6 +187,8 @@ StringGrid::StringGrid(Component* owner) : WinControl(owner)
 
 void StringGrid::FillCreateParams(CreateParams& params)
 {
+    // The editor is a child: painting the grid must not paint over it.
+    params.style |= WS_CLIPCHILDREN;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
         params.style |= WS_VSCROLL;
     if (border_ == bsSingle)
@@ -423,13 +425,8 @@ void StringGrid::ScrollTo(int topRow)
 
 void StringGrid::VScroll(int code, int position)
 {
-    (void)position;
     const int page = std::max(1, VisibleRowCount());
     int top = TopRow();
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_TRACKPOS | SIF_POS;
-    GetScrollInfo(Handle(), SB_VERT, &si);
     switch (code) {
     case SB_LINEUP: --top; break;
     case SB_LINEDOWN: ++top; break;
@@ -438,11 +435,12 @@ void StringGrid::VScroll(int code, int position)
     case SB_TOP: top = FixedRows(); break;
     case SB_BOTTOM: top = RowCount(); break;
     case SB_THUMBTRACK:
+        // Without thumb tracking the view follows only when the thumb is let go.
         if (!model_.Has(goThumbTracking))
             return;
-        top = FixedRows() + si.nTrackPos;
+        top = FixedRows() + position;
         break;
-    case SB_THUMBPOSITION: top = FixedRows() + si.nTrackPos; break;
+    case SB_THUMBPOSITION: top = FixedRows() + position; break;
     default: return;
     }
     ScrollTo(top);

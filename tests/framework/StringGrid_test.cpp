@@ -257,6 +257,36 @@ TEST_F(StringGridTest, RowsScrollIntoViewAndTheFixedRowStays)
     EXPECT_EQ(g.CellRect(1, 8).top, 21);
 }
 
+TEST_F(StringGridTest, ThumbDraggingScrollsOnlyWithThumbTracking)
+{
+    fw::StringGrid& g = *form->grid;
+    struct Case {
+        const char* what;
+        bool tracking;
+        int code, position, top;
+    } cases[] = {
+        {"tracking: the view follows the thumb", true, SB_THUMBTRACK, 12, 13},
+        {"tracking: past the end clamps", true, SB_THUMBTRACK, 39, 34},
+        {"no tracking: dragging moves nothing", false, SB_THUMBTRACK, 20, 1},
+        {"no tracking: letting go scrolls", false, SB_THUMBPOSITION, 20, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SendMessageW(g.Handle(), WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
+        const fw::GridOptions base = g.Options() & ~fw::goThumbTracking;
+        g.SetOptions(c.tracking ? (base | fw::goThumbTracking) : base);
+        SendMessageW(g.Handle(), WM_VSCROLL, MAKEWPARAM(c.code, c.position), 0);
+        EXPECT_EQ(g.TopRow(), c.top);
+        EXPECT_EQ(g.Row(), 1) << "scrolling does not move the current cell";
+    }
+    // The view shows the scrolled rows right under the fixed row.
+    g.SetCells(2, 21, "row21");
+    fwtest::Snapshot shot(g);
+    const RECT r = g.CellRect(2, 21);
+    EXPECT_EQ(r.top, 21);
+    EXPECT_EQ(shot.At(r.right - 3, r.bottom - 3), RGB(0xE1, 0xF7, 0xFF));
+}
+
 TEST_F(StringGridTest, EditorOpensOnlyWhileEditingIsOn)
 {
     fw::StringGrid& g = *form->grid;
