@@ -1,0 +1,153 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GuiTestUtil.h"
+#include "framework/Clipboard.h"
+#include "framework/Cursors.h"
+#include "framework/Form.h"
+#include "framework/Label.h"
+
+namespace {
+
+// A windowed control that lets its parent show through and marks its centre.
+class SeeThrough : public fw::WinControl {
+public:
+    using WinControl::WinControl;
+    bool Transparent() const override { return true; }
+    std::vector<POINT> popups;
+
+protected:
+    void Paint(fw::Canvas& canvas) override
+    {
+        PaintParentBackground(canvas.Handle());
+        canvas.FillRect(RECT{Width() / 2 - 2, Height() / 2 - 2, Width() / 2 + 2, Height() / 2 + 2}, fw::clBlack);
+    }
+    void ContextPopup(POINT where, bool& handled) override
+    {
+        popups.push_back(where);
+        handled = true;
+    }
+};
+
+class BaseForm : public fw::Form {
+public:
+    BaseForm()
+    {
+        fw::LoadingScope loading(*this);
+        SetClientWidth(300);
+        SetClientHeight(200);
+        label = new fw::Label(this);
+        label->SetParent(this);
+        label->SetBounds(10, 10, 100, 20);
+        label->SetCaption("");
+        label->SetColor(fw::clRed);
+        label->OnMouseEnter = [this] { hover.push_back("enter"); };
+        label->OnMouseLeave = [this] { hover.push_back("leave"); };
+        glass = new SeeThrough(this);
+        glass->SetParent(this);
+        glass->SetBounds(50, 0, 120, 60);
+    }
+    fw::Label* label;
+    SeeThrough* glass;
+    std::vector<std::string> hover;
+};
+
+class ControlBaseTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<BaseForm>();
+        form->Show();
+        fwtest::Drain();
+    }
+    std::unique_ptr<BaseForm> form;
+};
+
+TEST_F(ControlBaseTest, SeeThroughControlPaintsOverWhatItsParentShows)
+{
+    fwtest::Snapshot shot(*form->glass);
+    struct Probe {
+        const char* what;
+        int x, y;
+        COLORREF expected;
+    } probes[] = {
+        {"over the red label", 10, 15, RGB(0xFF, 0, 0)},
+        {"over the form's face", 100, 50, GetSysColor(COLOR_BTNFACE)},
+        {"its own mark", 60, 30, RGB(0, 0, 0)},
+    };
+    for (const Probe& p : probes) {
+        SCOPED_TRACE(p.what);
+        EXPECT_EQ(shot.At(p.x, p.y), p.expected);
+    }
+}
+
+TEST_F(ControlBaseTest, GraphicControlsGetEnterAndLeaveFromTheirParent)
+{
+    HWND f = form->Handle();
+    struct Step {
+        const char* what;
+        UINT message;
+        POINT at;
+        std::vector<std::string> hover;
+    } steps[] = {
+        {"move onto the label", WM_MOUSEMOVE, {20, 150}, {}},
+        {"enter", WM_MOUSEMOVE, {20, 15}, {"enter"}},
+        {"move within", WM_MOUSEMOVE, {30, 16}, {"enter"}},
+        {"move off", WM_MOUSEMOVE, {20, 150}, {"enter", "leave"}},
+        {"back on", WM_MOUSEMOVE, {20, 15}, {"enter", "leave", "enter"}},
+        {"the mouse leaves the form", WM_MOUSELEAVE, {0, 0}, {"enter", "leave", "enter", "leave"}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        SendMessageW(f, s.message, 0, MAKELPARAM(s.at.x, s.at.y));
+        EXPECT_EQ(form->hover, s.hover);
+    }
+}
+
+TEST_F(ControlBaseTest, CursorsComeFromTheScreenTableByNumber)
+{
+    HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+    fw::SetScreenCursor(1458, cross, false);
+    EXPECT_EQ(fw::ScreenCursor(1458), cross);
+    EXPECT_EQ(fw::ScreenCursor(fw::crHandPoint), LoadCursorW(nullptr, IDC_HAND));
+    EXPECT_EQ(fw::ScreenCursor(777), LoadCursorW(nullptr, IDC_ARROW)) << "unknown numbers show the arrow";
+
+    form->label->SetCursor(1458);
+    POINT onLabel = form->label->ClientToScreen(POINT{5, 5});
+    ASSERT_TRUE(SetCursorPos(onLabel.x, onLabel.y));
+    SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), cross);
+    POINT elsewhere = form->ClientToScreen(POINT{250, 150});
+    ASSERT_TRUE(SetCursorPos(elsewhere.x, elsewhere.y));
+    SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+    fw::SetScreenCursor(1458, nullptr, false);
+}
+
+TEST_F(ControlBaseTest, ContextMenuRequestsArriveInClientCoordinates)
+{
+    HWND g = form->glass->Handle();
+    POINT screen = form->glass->ClientToScreen(POINT{7, 9});
+    SendMessageW(g, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(g), MAKELPARAM(screen.x, screen.y));
+    SendMessageW(g, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(g), MAKELPARAM(-1, -1));  // from the keyboard
+    ASSERT_EQ(form->glass->popups.size(), 2u);
+    EXPECT_EQ(form->glass->popups[0].x, 7);
+    EXPECT_EQ(form->glass->popups[0].y, 9);
+    EXPECT_EQ(form->glass->popups[1].x, -1);
+    EXPECT_EQ(form->glass->popups[1].y, -1);
+}
+
+TEST(Clipboard, PlainTextRoundTripsInCodePage1251)
+{
+    const std::string text = "C:\\Games\\\xC8\xE3\xF0\xE0";  // "Игра" in cp1251
+    ASSERT_TRUE(fw::Clipboard::SetText(text));
+    EXPECT_TRUE(fw::Clipboard::HasText());
+    EXPECT_EQ(fw::Clipboard::GetText(), text);
+}
+
+}  // namespace
