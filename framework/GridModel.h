@@ -3,6 +3,7 @@
 // and where navigation keys lead.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -112,7 +113,10 @@ public:
     int PageRows(int clientHeight) const;
 
 private:
-    size_t Index(int col, int row) const { return static_cast<size_t>(row) * static_cast<size_t>(colCount_) + col; }
+    std::size_t Index(int col, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(colCount_) + static_cast<std::size_t>(col);
+    }
     void Resize(int cols, int rows);
 
     int colCount_;
