@@ -11,6 +11,7 @@
 #include "framework/Cursors.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
+#include "framework/PopupMenu.h"
 
 namespace {
 
@@ -140,6 +141,58 @@ TEST_F(ControlBaseTest, ContextMenuRequestsArriveInClientCoordinates)
     EXPECT_EQ(form->glass->popups[0].y, 9);
     EXPECT_EQ(form->glass->popups[1].x, -1);
     EXPECT_EQ(form->glass->popups[1].y, -1);
+}
+
+HWND g_menuOwner = nullptr;
+
+void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    // The menu's own loop takes the keys: down to the second item, then Enter.
+    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+void CALLBACK DismissMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+TEST_F(ControlBaseTest, PopupMenuRunsTheChosenItem)
+{
+    fw::PopupMenu menu(form.get());
+    std::vector<std::string> ran;
+    menu.Add("Copy", [&] { ran.push_back("copy"); });
+    menu.Add("-");
+    menu.Add("Select all", [&] { ran.push_back("select all"); });
+    SetForegroundWindow(form->Handle());
+    g_menuOwner = form->Handle();
+    POINT at = form->ClientToScreen(POINT{20, 20});
+    SetTimer(nullptr, 0, 50, ChooseSecondItem);
+    EXPECT_EQ(menu.Popup(at.x, at.y), 2);
+    EXPECT_EQ(ran, (std::vector<std::string>{"select all"}));
+    SetTimer(nullptr, 0, 50, DismissMenu);
+    EXPECT_EQ(menu.Popup(at.x, at.y), -1);
+    EXPECT_EQ(ran.size(), 1u);
+}
+
+TEST_F(ControlBaseTest, CaretBelongsToTheFocusedControl)
+{
+    fw::WinControl& g = *form->glass;
+    g.SetFocus();
+    g.CreateCaret(1, 13);
+    g.SetCaretPos(17, 3);
+    POINT p = {};
+    GetCaretPos(&p);
+    EXPECT_EQ(p.x, 17);
+    EXPECT_EQ(p.y, 3);
+    g.DestroyCaret();
+    g.DestroyCaret();  // a second call must not destroy another window's caret
+    g.SetCaretPos(5, 5);
+    GetCaretPos(&p);
+    EXPECT_NE(p.x, 5);
 }
 
 TEST(Clipboard, PlainTextRoundTripsInCodePage1251)
