@@ -76,7 +76,7 @@ void Application::SetMainForm(Form* form)
     mainWindow_ = form ? form->Handle() : nullptr;
 }
 
-void Application::AddForm(Form* form)
+void Application::TakeForm(Form* form)
 {
     forms_.push_back(form);
     if (!mainForm_)

@@ -40,7 +40,7 @@ public:
     T* CreateForm()
     {
         T* form = new T(nullptr);
-        AddForm(form);
+        TakeForm(form);
         FinishForm(form);
         return form;
     }
@@ -72,7 +72,7 @@ public:
 private:
     Application() = default;
     bool ProcessMessage(MSG& msg);
-    void AddForm(Form* form);
+    void TakeForm(Form* form);
     void FinishForm(Form* form);
 
     std::string title_;
