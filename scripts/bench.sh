@@ -11,8 +11,8 @@ for b in build-native/*_bench; do
 done
 
 source scripts/wine-env.sh
-wine_env_start
 trap wine_env_stop EXIT
+wine_env_start
 echo "== start-up (program vs minimal window)"
 wine build-win/StartupHarness.exe build-win/XpTableEditor.exe build-win/MinimalWindow.exe 15
 echo "== full repaint"

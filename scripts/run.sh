@@ -10,8 +10,8 @@ cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build-win -j "$(nproc)" --target XpTableEditor
 
 source scripts/wine-env.sh
-wine_env_start
 trap wine_env_stop EXIT
+wine_env_start
 if [ -n "$_xvfb_pid" ]; then
   echo "no display: the program runs on the virtual display $DISPLAY"
 fi

@@ -14,8 +14,8 @@ fi
 
 unset DISPLAY  # always a clean virtual display, nothing else on it
 source scripts/wine-env.sh
-wine_env_start
 trap wine_env_stop EXIT
+wine_env_start
 
 wine "${XP_BUILD_DIR:-build-win}/XpTableEditor.exe" &
 app=$!

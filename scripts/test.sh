@@ -32,8 +32,8 @@ ctest --test-dir build-fuzz --output-on-failure || status=1
 
 echo "== Windows tests under Wine"
 source scripts/wine-env.sh
-wine_env_start
 trap wine_env_stop EXIT
+wine_env_start
 ctest --test-dir build-win --output-on-failure || status=1
 
 exit $status
