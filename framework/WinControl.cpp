@@ -102,11 +102,13 @@ WinControl::WinControl(Component* owner) : Control(owner) {}
 
 WinControl::~WinControl()
 {
+    // The windows go first, while the children are still listed: DestroyHandle marks
+    // every child window so that none of them runs its handlers on the way out.
+    DestroyHandle();
     for (Control* c : controls_)
         c->parent_ = nullptr;
     controls_.clear();
     tabList_.clear();
-    DestroyHandle();
 }
 
 WinControl* WinControl::FromHandle(HWND window)

@@ -248,4 +248,47 @@ TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
     }
 }
 
+// Freeing a windowed control takes its child windows with it; while they go, nothing
+// of theirs may run: their handlers could belong to objects already half destroyed.
+TEST(Form, FreeingAControlRunsNothingInItsChildWindows)
+{
+    // Records every message that reaches the control's own handling.
+    class Spy : public Probe {
+    public:
+        using Probe::Probe;
+        std::vector<UINT>* seen = nullptr;
+
+    protected:
+        LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (seen)
+                seen->push_back(message);
+            return Probe::WndProc(message, wParam, lParam);
+        }
+    };
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    form.Show();
+    fwtest::Drain();
+    Probe* box = form.probes[0];
+    auto* inner = new Spy(box);
+    inner->SetParent(box);
+    inner->SetBounds(2, 2, 20, 20);
+    HWND innerWindow = inner->Handle();
+    std::vector<std::string> events;
+    inner->OnExit = [&events] { events.push_back("exit"); };
+    inner->SetFocus();
+    ASSERT_EQ(GetFocus(), innerWindow);
+    std::vector<UINT> seen;
+    inner->seen = &seen;
+
+    delete box;
+    fwtest::Drain();
+
+    EXPECT_FALSE(IsWindow(innerWindow));
+    EXPECT_TRUE(seen.empty()) << "message 0x" << std::hex << seen.front();
+    EXPECT_TRUE(events.empty()) << events.front();
+    EXPECT_EQ(form.ControlCount(), 3);
+}
+
 }  // namespace
