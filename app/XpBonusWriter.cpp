@@ -38,9 +38,13 @@ bool IsAbsoluteWindowsPath(const std::wstring& path)
     if (path.size() >= 3 && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
         path[1] == L':' && IsSeparator(path[2]))
         rest = 3;
-    else if (path.size() >= 5 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]))
+    else if (path.size() >= 5 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2])) {
+        // A network path needs a server and a share: "\\server\share".
+        size_t share = path.find_first_of(L"\\/", 2);
+        if (share == std::wstring::npos || share + 1 >= path.size() || IsSeparator(path[share + 1]))
+            return false;
         rest = 2;
-    else
+    } else
         return false;
     for (size_t i = rest; i < path.size(); ++i) {
         wchar_t c = path[i];

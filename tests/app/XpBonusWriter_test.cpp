@@ -137,7 +137,7 @@ TEST(XpBonusWriter, OverrideFolderIsInsideTheGameFolder)
 TEST(XpBonusWriter, TextsThatAreNoAbsolutePathFailWithInvalidFilename)
 {
     const char* folders[] = {"", "Games\\BG2", "C:", "C:Games", "C:\\Games\\?", "C:\\Ga*mes", "C:\\a:b",
-                             "C:\\a\tb", "\\\\"};
+                             "C:\\a\tb", "\\\\", "\\\\server", "\\\\server\\", "\\\\server\\\\share"};
     for (const char* folder : folders) {
         SCOPED_TRACE(folder);
         CellTable cells = StartingTable();
