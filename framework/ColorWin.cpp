@@ -2,9 +2,7 @@
 
 namespace fw {
 
-namespace {
 std::uint32_t PlatformSystemColor(int index) { return GetSysColor(index); }
-}  // namespace
 
 COLORREF ColorToRGB(Color c) { return ResolveColor(c, PlatformSystemColor); }
 

@@ -4,3 +4,18 @@ xp_native_sources(
   LMDStringList.cpp
   LMDLzrw.cpp
 )
+xp_native_sources(
+  LMDObject.cpp
+  LMDGradientMath.cpp
+  LMDGradientBands.cpp
+  LMDGradient.cpp
+  LMDShapeFill.cpp
+  LMDFillObject.cpp
+  LMDBevel.cpp
+  LMD3DCaption.cpp
+  LMDFxCaption.cpp
+)
+xp_win_sources(
+  LMDGradientPaint.cpp
+  LMDFillObjectPaint.cpp
+)

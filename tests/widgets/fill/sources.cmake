@@ -3,3 +3,8 @@ xp_native_tests(
   LMDStringList_test.cpp
   LMDCustomContainer_test.cpp
 )
+xp_native_tests(
+  LMDGradientMath_test.cpp
+  LMDGradientBands_test.cpp
+  LMDSubObjects_test.cpp
+)
