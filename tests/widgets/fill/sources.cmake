@@ -8,3 +8,4 @@ xp_native_tests(
   LMDGradientBands_test.cpp
   LMDSubObjects_test.cpp
 )
+xp_win_tests(LMDGradientPaint_test.cpp)
