@@ -17,3 +17,5 @@ echo "== start-up (program vs minimal window)"
 wine build-win/StartupHarness.exe build-win/XpTableEditor.exe build-win/MinimalWindow.exe 15
 echo "== full repaint"
 wine build-win/RepaintHarness.exe 200
+echo "== gradient fill paint"
+wine build-win/GradientPaintHarness.exe 2000
