@@ -45,8 +45,9 @@ public:
     void Assign(const TLMDObject& source) override;
 
     // Paints `rect` of the canvas per Style and returns True; returns False, painting
-    // nothing, for an empty fill and for the picture styles, which are not drawn yet.
-    // `backColor` is the pen and hatch background of sfBrush; the gradient ignores it.
+    // nothing, for an empty fill (see IsEmpty) and for sfBrushBitmap without a picture.
+    // `backColor` shows between the lines of a hatched brush and around a picture placed
+    // with tmNone or tmCenter when foFillInner is set; the gradient does not use it.
     bool PaintRect(fw::Canvas& canvas, const tagRECT& rect, fw::Color backColor) const;
 
 private:

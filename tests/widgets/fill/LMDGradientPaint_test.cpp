@@ -160,13 +160,11 @@ TEST(GradientPaint, FillStylesOtherThanTheGradient)
         {"solid brush", sfBrush, fw::bsSolid, true, fw::clRed},
         {"clear brush paints nothing", sfBrush, fw::bsClear, true, fw::clWhite},
         {"no fill", sfNone, fw::bsSolid, false, fw::clWhite},
-        {"picture styles are not drawn", sfBitmap, fw::bsSolid, false, fw::clWhite},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TLMDFillObject fill(fw::PlatformSystemColor);
         fill.SetStyle(c.style);
-        fill.SetBitmap(fw::Bitmap(2, 2, 0x00FF00));
         fill.Brush().SetColor(fw::clRed);
         fill.Brush().SetStyle(c.brush);
         Target target(20, 10);
@@ -192,6 +190,61 @@ TEST(GradientPaint, FillStylesOtherThanTheGradient)
     EXPECT_GT(red, 0);
     EXPECT_GT(lime, red);
     EXPECT_EQ(red + lime, 256) << "every pixel is a line or the back colour";
+}
+
+// A 2 by 2 picture (pixels a b / c d) in a 6 by 4 rectangle, the back colour lime.
+TEST(GradientPaint, PictureFills)
+{
+    const fw::Color a = fw::clRed, b = fw::clBlue, c = fw::clYellow, d = fw::clBlack, back = fw::clLime;
+    const fw::Bitmap picture(2, 2, {fw::ToPixel(a), fw::ToPixel(b), fw::ToPixel(c), fw::ToPixel(d)});
+    const fw::Color white = fw::clWhite;
+    const struct {
+        const char* name;
+        TLMDFillStyle style;
+        TLMDTileMode mode;
+        TLMDAlignment alignment;
+        unsigned options;
+        // The rectangle's rows 0 to 3, columns 0 to 5.
+        fw::Color expected[4][6];
+    } cases[] = {
+        {"tiled from the rectangle's corner", sfBitmap, tmTile, agTopLeft, foFillInner,
+         {{a, b, a, b, a, b}, {c, d, c, d, c, d}, {a, b, a, b, a, b}, {c, d, c, d, c, d}}},
+        {"stretched", sfBitmap, tmStretch, agTopLeft, foFillInner,
+         {{a, a, a, b, b, b}, {a, a, a, b, b, b}, {c, c, c, d, d, d}, {c, c, c, d, d, d}}},
+        {"centred on the back colour", sfBitmapList, tmCenter, agTopLeft, foFillInner,
+         {{back, back, back, back, back, back}, {back, back, a, b, back, back},
+          {back, back, c, d, back, back}, {back, back, back, back, back, back}}},
+        {"bottom right, one pixel to the left, no back colour", sfBitmap, tmNone, agBottomRight, 0,
+         {{white, white, white, white, white, white}, {white, white, white, white, white, white},
+          {white, white, white, a, b, white}, {white, white, white, c, d, white}}},
+        // The rectangle starts at (5, 5) of the canvas: odd, so the pattern starts with d.
+        {"brush pattern from the canvas origin", sfBrushBitmap, tmNone, agTopLeft, foFillInner,
+         {{d, c, d, c, d, c}, {b, a, b, a, b, a}, {d, c, d, c, d, c}, {b, a, b, a, b, a}}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        TLMDFillObject fill(fw::PlatformSystemColor);
+        fill.SetStyle(k.style);
+        if (k.style == sfBitmapList)
+            fill.SetListBitmap(picture);
+        else
+            fill.SetBitmap(picture);
+        fill.SetTileMode(k.mode);
+        fill.SetAlignment(k.alignment);
+        fill.SetOffsetX(k.mode == tmNone ? -1 : 0);
+        fill.SetOptions(k.options);
+        Target target(6, 4);
+        ASSERT_TRUE(target.Paint(fill, 6, 4, back));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 6; ++x)
+                EXPECT_EQ(target.At(x, y), k.expected[y][x]) << "at " << x << ", " << y;
+        EXPECT_EQ(target.At(6, 0), white) << "nothing beyond the rectangle";
+    }
+    TLMDFillObject fill(fw::PlatformSystemColor);
+    fill.SetStyle(sfBitmap);
+    Target target(6, 4);
+    EXPECT_FALSE(target.Paint(fill, 6, 4)) << "a picture style without its picture";
+    EXPECT_EQ(target.At(0, 0), white);
 }
 
 TEST(GradientPaint, EmptyRectanglePaintsNothing)
