@@ -2,14 +2,7 @@
 
 void TLMD3DCaption::Assign(const TLMDObject& source)
 {
-    const auto* other = dynamic_cast<const TLMD3DCaption*>(&source);
-    if (!other) {
-        TLMDObject::Assign(source);
-        return;
-    }
-    BeginUpdate();
-    AssignCaption(*other);
-    EndUpdate(true);
+    AssignAs<TLMD3DCaption>(source, [this](const TLMD3DCaption& other) { AssignCaption(other); });
 }
 
 void TLMD3DCaption::AssignCaption(const TLMD3DCaption& other)

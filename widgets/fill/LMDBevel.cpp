@@ -63,24 +63,19 @@ int TLMDBevel::Extent() const
 
 void TLMDBevel::Assign(const TLMDObject& source)
 {
-    const auto* other = dynamic_cast<const TLMDBevel*>(&source);
-    if (!other) {
-        TLMDObject::Assign(source);
-        return;
-    }
-    BeginUpdate();
-    SetMode(other->mode_);
-    SetStyleInner(other->styleInner_);
-    SetStyleOuter(other->styleOuter_);
-    SetWidthInner(other->widthInner_);
-    SetWidthOuter(other->widthOuter_);
-    SetBorderWidth(other->borderWidth_);
-    SetBorderInnerWidth(other->borderInnerWidth_);
-    SetBorderColor(other->borderColor_);
-    SetLightColor(other->lightColor_);
-    SetShadowColor(other->shadowColor_);
-    SetBorderSides(other->borderSides_);
-    SetEdgeStyle(other->edgeStyle_);
-    SetStandardStyle(other->standardStyle_);
-    EndUpdate(true);
+    AssignAs<TLMDBevel>(source, [this](const TLMDBevel& other) {
+        SetMode(other.mode_);
+        SetStyleInner(other.styleInner_);
+        SetStyleOuter(other.styleOuter_);
+        SetWidthInner(other.widthInner_);
+        SetWidthOuter(other.widthOuter_);
+        SetBorderWidth(other.borderWidth_);
+        SetBorderInnerWidth(other.borderInnerWidth_);
+        SetBorderColor(other.borderColor_);
+        SetLightColor(other.lightColor_);
+        SetShadowColor(other.shadowColor_);
+        SetBorderSides(other.borderSides_);
+        SetEdgeStyle(other.edgeStyle_);
+        SetStandardStyle(other.standardStyle_);
+    });
 }

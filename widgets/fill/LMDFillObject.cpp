@@ -11,22 +11,17 @@ TLMDFillObject::~TLMDFillObject() { brush_.OnChange = nullptr; }
 
 void TLMDFillObject::Assign(const TLMDObject& source)
 {
-    const auto* other = dynamic_cast<const TLMDFillObject*>(&source);
-    if (!other) {
-        TLMDShapeFill::Assign(source);
-        return;
-    }
-    BeginUpdate();
-    SetBrush(other->Brush());
-    SetOptions(other->Options());
-    SetBitmap(other->Bitmap());
-    SetListBitmap(other->ListBitmap());
-    SetGradient(other->Gradient());
-    SetStyle(other->Style());
-    SetTileMode(other->TileMode());
-    // The placement too, so that a copied picture fill lands where the original does.
-    SetAlignment(other->Alignment());
-    SetOffsetX(other->OffsetX());
-    SetOffsetY(other->OffsetY());
-    EndUpdate(true);
+    AssignAs<TLMDFillObject>(source, [this](const TLMDFillObject& other) {
+        SetBrush(other.Brush());
+        SetOptions(other.Options());
+        SetBitmap(other.Bitmap());
+        SetListBitmap(other.ListBitmap());
+        SetGradient(other.Gradient());
+        SetStyle(other.Style());
+        SetTileMode(other.TileMode());
+        // The placement too, so that a copied picture fill lands where the original does.
+        SetAlignment(other.Alignment());
+        SetOffsetX(other.OffsetX());
+        SetOffsetY(other.OffsetY());
+    });
 }

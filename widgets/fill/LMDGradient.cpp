@@ -30,20 +30,15 @@ void TLMDGradient::BuildColors()
 
 void TLMDGradient::Assign(const TLMDObject& source)
 {
-    const auto* other = dynamic_cast<const TLMDGradient*>(&source);
-    if (!other) {
-        TLMDObject::Assign(source);
-        return;
-    }
-    BeginUpdate();
-    SetColorCount(other->colorCount_);
-    SetColor(other->color_);
-    SetStyle(other->style_);
-    SetEndColor(other->endColor_);
-    SetPaletteRealize(other->paletteRealize_);
-    SetTwoColors(other->twoColors_);
-    SetColorList(other->colorList_);
-    EndUpdate(true);
+    AssignAs<TLMDGradient>(source, [this](const TLMDGradient& other) {
+        SetColorCount(other.colorCount_);
+        SetColor(other.color_);
+        SetStyle(other.style_);
+        SetEndColor(other.endColor_);
+        SetPaletteRealize(other.paletteRealize_);
+        SetTwoColors(other.twoColors_);
+        SetColorList(other.colorList_);
+    });
 }
 
 void TLMDGradient::Change()

@@ -37,6 +37,21 @@ public:
     void SetOnChange(TLMDObjectEvent handler) { onChange_ = std::move(handler); }
 
 protected:
+    // The common Assign: copies from a source of class T (or a descendant) inside one update,
+    // so exactly one Change results; refuses any other source as the base does.
+    template <typename T, typename Copy>
+    void AssignAs(const TLMDObject& source, Copy copy)
+    {
+        const auto* other = dynamic_cast<const T*>(&source);
+        if (!other) {
+            TLMDObject::Assign(source);
+            return;
+        }
+        BeginUpdate();
+        copy(*other);
+        EndUpdate(true);
+    }
+
     // The common setter: an unchanged value is ignored, a new one is stored and announced.
     template <typename T>
     void SetProperty(T& field, const T& value)
