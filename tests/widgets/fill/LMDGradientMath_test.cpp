@@ -33,8 +33,9 @@ TEST(GradientMath, NearestRoundsHalvesToEven)
     }
 }
 
-// The half-axes are computed in double; the other build of this program divided in extended
-// precision. Every half-axis of a rectangle up to 4096 pixels comes from a band extent
+// The half-axes are computed in double, as every compiler has it (MSVC has no extended
+// precision); they must equal the extended-precision result where the compiler has one.
+// Every half-axis of a rectangle up to 4096 pixels comes from a band extent
 // g = MulDiv(i + 1, W, N) with 0 <= g <= W, so checking every such g covers every W, H and N.
 TEST(GradientMath, EllipseHalfAxesInDoubleEqualExtendedPrecision)
 {
