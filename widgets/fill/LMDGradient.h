@@ -33,7 +33,8 @@ public:
     // True: bands between Color and EndColor; False: bands through the colour stops.
     bool TwoColors() const { return twoColors_; }
     void SetTwoColors(bool value) { SetProperty(twoColors_, value); }
-    // Paint through a logical palette of the band colours.
+    // Paint through a logical palette of the band colours, made for each paint from them
+    // (only painting needs it, and so the gradient itself stays free of the platform).
     bool PaletteRealize() const { return paletteRealize_; }
     void SetPaletteRealize(bool value) { SetProperty(paletteRealize_, value); }
 
