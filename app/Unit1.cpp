@@ -100,11 +100,12 @@ void TForm1::LoadDescription()
 
     ElFolderDialog1 = new TElFolderDialog(this);
     ElFolderDialog1->SetName("ElFolderDialog1");
-    ElFolderDialog1->Title = S("Выбор каталога..."_cp1251);
+    ElFolderDialog1->DialogTitle = S("Выбор каталога..."_cp1251);
     ElFolderDialog1->Prompt = S("Укажите расположение каталога с игрой:"_cp1251);
-    ElFolderDialog1->Options = bfoFileSysDirsOnly | bfoDontGoBelowDomain | bfoFileSysAncestors;
+    ElFolderDialog1->Options = {bfoFileSysDirsOnly, bfoDontGoBelowDomain, bfoFileSysAncestors};
     ElFolderDialog1->RootFolder = sfoDesktopExpanded;
-    ElFolderDialog1->DialogPosition = fdpScreenCenter;
+    ElFolderDialog1->ShowCustomButton = false;
+    ElFolderDialog1->Position = fdpScreenCenter;
 
     SCButtonEdit1 = Make<TSCButtonEdit>(this, "SCButtonEdit1", 12, 32, 369, 21);
     SCButtonEdit1->SetReadOnly(true);
@@ -199,9 +200,10 @@ void TForm1::SCButtonEdit1ButtonClick()
 {
     if (!ElFolderDialog1->Execute())
         return;
-    if (ElFolderDialog1->Folder().empty())
+    std::string folder = ElFolderDialog1->Folder();
+    if (folder.empty())
         return;
-    SCButtonEdit1->SetText(ElFolderDialog1->Folder());
+    SCButtonEdit1->SetText(folder);
 }
 
 void TForm1::SCButtonEdit1Change()

@@ -1,7 +1,6 @@
 #include "framework/Application.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <algorithm>
 #include <exception>
@@ -34,8 +33,6 @@ void Application::Initialize()
     if (initialized_)
         return;
     initialized_ = true;
-    // The shell's folder browser needs an apartment-threaded UI thread.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 

@@ -16,8 +16,8 @@ class Application {
 public:
     static Application& Instance();
 
-    // Initialises the UI thread (single-threaded COM apartment, common controls) and
-    // creates the hidden application window. Safe to call more than once.
+    // Initialises the common controls and creates the hidden application window. Safe to
+    // call more than once. (The shell components set up COM themselves when first used.)
     void Initialize();
 
     const std::string& Title() const { return title_; }

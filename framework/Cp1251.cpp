@@ -22,9 +22,11 @@ std::string Narrow(const std::wstring& text)
 {
     if (text.empty())
         return std::string();
-    int n = WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, "?", nullptr);
+    // No best fit: "Café" must not become "Cafe", another name that may exist.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int n = WideCharToMultiByte(kCodePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0, "?", nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, "?", nullptr);
+    WideCharToMultiByte(kCodePage, flags, text.data(), static_cast<int>(text.size()), out.data(), n, "?", nullptr);
     return out;
 }
 

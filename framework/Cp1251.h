@@ -7,7 +7,7 @@
 namespace fw {
 
 std::wstring Widen(const std::string& text);
-// Characters that code page 1251 lacks become '?'.
+// Characters that code page 1251 lacks become '?', never a look-alike letter.
 std::string Narrow(const std::wstring& text);
 
 }  // namespace fw

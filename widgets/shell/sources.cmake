@@ -1,3 +1,9 @@
+xp_native_sources(
+  ItemIdListSize.cpp
+  ElFolderOptions.cpp
+  ElFolderGeometry.cpp
+)
 xp_win_sources(
+  ElShellUtils.cpp
   ElFolderDlg.cpp
 )
