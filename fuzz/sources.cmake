@@ -1,4 +1,5 @@
 xp_fuzz_targets(
   ListItemReadData_fuzz.cpp
   LzrwBlock_fuzz.cpp
+  ItemIdListSize_fuzz.cpp
 )

@@ -11,6 +11,7 @@
 
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
+#include "../framework/InModalLoop.h"
 #include "app/CellAccess.h"
 #include "app/GridCells.h"
 #include "app/Unit2.h"
@@ -466,54 +467,12 @@ TEST_F(MainWindowTest, DisabledWriteButtonIgnoresClicks)
 
 namespace {
 
-// Runs `check` from a timer inside whatever modal loop is running, once it returns true.
-class InModalLoop {
-public:
-    explicit InModalLoop(std::function<bool()> check) : check_(std::move(check))
-    {
-        active_ = this;
-        timer_ = SetTimer(nullptr, 0, 30, Tick);
-    }
-    ~InModalLoop()
-    {
-        KillTimer(nullptr, timer_);
-        active_ = nullptr;
-    }
-    bool Done() const { return done_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (active_ && !active_->done_ && !active_->busy_) {
-            active_->busy_ = true;
-            active_->done_ = active_->check_();
-            active_->busy_ = false;
-        }
-    }
-    static inline InModalLoop* active_ = nullptr;
-    std::function<bool()> check_;
-    UINT_PTR timer_ = 0;
-    bool done_ = false;
-    bool busy_ = false;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM found)
-{
-    wchar_t cls[64] = {};
-    GetClassNameW(window, cls, 64);
-    if (IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 TEST_F(MainWindowTest, AboutButtonShowsTheAboutWindowModally)
 {
     TForm2 about;
     form->AboutForm = &about;
     bool mainDisabled = false;
-    InModalLoop closer([&] {
+    fwtest::InModalLoop closer([&] {
         if (!IsWindowVisible(about.Handle()))
             return false;
         mainDisabled = !IsWindowEnabled(form->Handle());
@@ -538,9 +497,8 @@ TEST_F(MainWindowTest, AboutButtonShowsTheAboutWindowModally)
 TEST_F(MainWindowTest, BrowseButtonRunsTheFolderBrowserAndCancelChangesNothing)
 {
     std::wstring caption;
-    InModalLoop canceller([&] {
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    fwtest::InModalLoop canceller([&] {
+        HWND dialog = fwtest::FindThreadDialog();
         if (!dialog)
             return false;
         wchar_t text[128] = {};

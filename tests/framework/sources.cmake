@@ -8,7 +8,7 @@ xp_win_tests(
   FailureBox_test.cpp
 )
 xp_native_tests(Stream_test.cpp StringList_test.cpp)
-xp_win_tests(GuiTestUtil.cpp Form_test.cpp)
+xp_win_tests(GuiTestUtil.cpp InModalLoop.cpp Form_test.cpp)
 xp_win_tests(StringGrid_test.cpp)
 xp_win_tests(Controls_test.cpp)
 xp_native_tests(GridModel_test.cpp Color_test.cpp)

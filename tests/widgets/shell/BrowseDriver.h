@@ -1,0 +1,65 @@
+// Drives the shell's folder browser from a test: its tree, its buttons, its texts.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "widgets/shell/ElFolderDlg.h"
+
+namespace shelltest {
+
+HWND TreeOf(HWND browse);
+std::wstring TextOf(HWND window);
+// An item's text without leading and trailing spaces.
+std::wstring ItemText(HWND tree, HTREEITEM item);
+// The texts below the tree's root down to the selected item; empty with no selection
+// (or with the root selected).
+std::vector<std::wstring> SelectedPath(HWND tree);
+// Expands and selects the items named (case-blind) from the root's children down, with
+// tree-view messages; false when a name is missing (the selection then stays).
+bool SelectPath(HWND tree, const std::vector<std::wstring>& names);
+// The names of a folder in the tree under the desktop: "My Computer", the drive, the folders.
+std::vector<std::wstring> TreeNamesOf(const std::wstring& path);
+// Runs Execute with `steps` done one per timer tick once the browser shows; the last
+// step should confirm or cancel. Returns Execute's result.
+bool RunBrowser(TElFolderDialog& dialog, std::vector<std::function<void(HWND browse)>> steps);
+
+// Records what is sent to windows of this thread with BFFM_SETSELECTIONW: the path of
+// each item list (the text itself for a path).
+class SelectionSends {
+public:
+    SelectionSends();
+    ~SelectionSends();
+    SelectionSends(const SelectionSends&) = delete;
+    SelectionSends& operator=(const SelectionSends&) = delete;
+    std::vector<std::string> paths;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    static inline SelectionSends* active_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+// A folder tree made for a test under C:\ (shallow, where the browser finds it) and
+// removed afterwards; `path` is its root.
+class ScratchTree {
+public:
+    explicit ScratchTree(const std::vector<std::wstring>& subfolders = {});
+    ~ScratchTree();
+    ScratchTree(const ScratchTree&) = delete;
+    ScratchTree& operator=(const ScratchTree&) = delete;
+    std::wstring path;
+
+private:
+    std::vector<std::wstring> made_;
+};
+
+// Presses OK or Cancel.
+void Confirm(HWND browse);
+void Cancel(HWND browse);
+
+}  // namespace shelltest

@@ -1,0 +1,9 @@
+xp_native_tests(
+  ItemIdListSize_test.cpp
+  ElFolderGeometry_test.cpp
+)
+xp_win_tests(
+  BrowseDriver.cpp
+  ElFolderDlg_test.cpp
+  ElShellUtils_test.cpp
+)
