@@ -12,6 +12,7 @@
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
 #include "../framework/InModalLoop.h"
+#include "../widgets/shell/BrowseDriver.h"
 #include "app/CellAccess.h"
 #include "app/GridCells.h"
 #include "app/Unit2.h"
@@ -19,6 +20,7 @@
 #include "framework/Clipboard.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
+#include "framework/Exceptions.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -514,6 +516,77 @@ TEST_F(MainWindowTest, BrowseButtonRunsTheFolderBrowserAndCancelChangesNothing)
     EXPECT_EQ(caption, fw::Widen(std::string("Выбор каталога..."_cp1251)));
     EXPECT_EQ(form->SCButtonEdit1->Text(), "");
     EXPECT_FALSE(form->SpeedButton1->Enabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Presses the field's browse button and works the browser with `steps`, one per tick.
+void Browse(TForm1& form, std::vector<std::function<void(HWND browse)>> steps)
+{
+    size_t next = 0;
+    fwtest::InModalLoop driver([&] {
+        HWND browse = fwtest::FindThreadDialog();
+        if (!browse || !IsWindowVisible(browse))
+            return false;
+        steps[next++](browse);
+        return next == steps.size();
+    });
+    RECT button = form.SCButtonEdit1->ButtonRect();
+    fwtest::Click(form.SCButtonEdit1->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    fwtest::Drain();
+    EXPECT_TRUE(driver.Done());
+}
+
+TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
+{
+    TElFolderDialog& dialog = *form->ElFolderDialog1;
+    EXPECT_EQ(BrowseFlags(dialog.Options), 0x000Bu);
+    EXPECT_EQ(dialog.RootFolder, sfoDesktopExpanded);
+    EXPECT_EQ(dialog.Position, fdpScreenCenter);
+    EXPECT_FALSE(dialog.ShowCustomButton);
+
+    shelltest::ScratchTree scratch({L"BG2"});
+    std::wstring caption, prompt;
+    bool mainEnabled = true;
+    Browse(*form, {
+        [&](HWND browse) {
+            caption = shelltest::TextOf(browse);
+            prompt = shelltest::TextOf(GetDlgItem(browse, 0x3742));
+            mainEnabled = IsWindowEnabled(form->Handle()) != FALSE;
+            shelltest::SelectPath(shelltest::TreeOf(browse), shelltest::TreeNamesOf(scratch.path + L"\\BG2"));
+        },
+        shelltest::Confirm,
+    });
+    EXPECT_EQ(caption, fw::Widen(std::string("Выбор каталога..."_cp1251)));
+    EXPECT_EQ(prompt, fw::Widen(std::string("Укажите расположение каталога с игрой:"_cp1251)));
+    EXPECT_FALSE(mainEnabled) << "nothing of the program can be pressed while the browser is open";
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.path + L"\\BG2"));
+    EXPECT_TRUE(form->SpeedButton1->Enabled());
+}
+
+TEST_F(MainWindowTest, FolderNameOutsideTheCodePageIsRefusedNotGuessed)
+{
+    // "Cafe Uber Lodz" exists too: a look-alike conversion would write there.
+    shelltest::ScratchTree scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a", L"Cafe Uber Lodz"});
+    Browse(*form, {
+        [&](HWND browse) {
+            shelltest::SelectPath(shelltest::TreeOf(browse),
+                                  shelltest::TreeNamesOf(scratch.path + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"));
+        },
+        shelltest::Confirm,
+    });
+    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.path) + "\\Caf? ?ber ??d?");
+
+    testing_support::BoxWatcher watcher;
+    RECT b = form->SpeedButton1->BoundsRect();
+    fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    fwtest::Drain();
+    ASSERT_TRUE(watcher.Seen().found);
+    EXPECT_EQ(watcher.Seen().text, fw::Widen(fw::FailureBoxText(fw::EInOutError(fw::kIoInvalidFilename).Message())));
+    EXPECT_EQ(GetFileAttributesW((scratch.path + L"\\Cafe Uber Lodz\\override").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
