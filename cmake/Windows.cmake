@@ -32,6 +32,8 @@ if(WIN_TESTS)
   add_executable(win_gui_tests ${WIN_TESTS} ${APP_RESOURCES})
   target_link_libraries(win_gui_tests PRIVATE xpwin gtest)
   target_compile_definitions(win_gui_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
+  # The end-to-end test starts the program built beside it.
+  add_dependencies(win_gui_tests XpTableEditor)
   add_test(NAME win_gui_tests COMMAND win_gui_tests)
   set_tests_properties(win_gui_tests PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 endif()
