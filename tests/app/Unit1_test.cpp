@@ -525,18 +525,14 @@ namespace {
 // Presses the field's browse button and works the browser with `steps`, one per tick.
 void Browse(TForm1& form, std::vector<std::function<void(HWND browse)>> steps)
 {
-    size_t next = 0;
-    fwtest::InModalLoop driver([&] {
-        HWND browse = fwtest::FindThreadDialog();
-        if (!browse || !IsWindowVisible(browse))
-            return false;
-        steps[next++](browse);
-        return next == steps.size();
-    });
-    RECT button = form.SCButtonEdit1->ButtonRect();
-    fwtest::Click(form.SCButtonEdit1->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2);
-    fwtest::Drain();
-    EXPECT_TRUE(driver.Done());
+    EXPECT_TRUE(shelltest::WorkBrowser(
+        [&] {
+            RECT button = form.SCButtonEdit1->ButtonRect();
+            fwtest::Click(form.SCButtonEdit1->Handle(), (button.left + button.right) / 2,
+                          (button.top + button.bottom) / 2);
+            fwtest::Drain();
+        },
+        std::move(steps)));
 }
 
 TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)

@@ -74,7 +74,7 @@ std::vector<std::wstring> TreeNamesOf(const std::wstring& path)
     return names;
 }
 
-bool RunBrowser(TElFolderDialog& dialog, std::vector<std::function<void(HWND browse)>> steps)
+bool WorkBrowser(const std::function<void()>& open, std::vector<std::function<void(HWND browse)>> steps)
 {
     size_t next = 0;
     fwtest::InModalLoop driver([&] {
@@ -84,7 +84,15 @@ bool RunBrowser(TElFolderDialog& dialog, std::vector<std::function<void(HWND bro
         steps[next++](browse);
         return next == steps.size();
     });
-    return dialog.Execute();
+    open();
+    return driver.Done();
+}
+
+bool RunBrowser(TElFolderDialog& dialog, std::vector<std::function<void(HWND browse)>> steps)
+{
+    bool confirmed = false;
+    WorkBrowser([&] { confirmed = dialog.Execute(); }, std::move(steps));
+    return confirmed;
 }
 
 SelectionSends::SelectionSends()

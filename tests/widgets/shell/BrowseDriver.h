@@ -24,8 +24,10 @@ std::vector<std::wstring> SelectedPath(HWND tree);
 bool SelectPath(HWND tree, const std::vector<std::wstring>& names);
 // The names of a folder in the tree under the desktop: "My Computer", the drive, the folders.
 std::vector<std::wstring> TreeNamesOf(const std::wstring& path);
-// Runs Execute with `steps` done one per timer tick once the browser shows; the last
-// step should confirm or cancel. Returns Execute's result.
+// Calls `open`, which shows a browser, and does `steps` one per timer tick once it shows;
+// the last step should confirm or cancel. True when every step ran.
+bool WorkBrowser(const std::function<void()>& open, std::vector<std::function<void(HWND browse)>> steps);
+// WorkBrowser around Execute; returns Execute's result.
 bool RunBrowser(TElFolderDialog& dialog, std::vector<std::function<void(HWND browse)>> steps);
 
 // Records what is sent to windows of this thread with BFFM_SETSELECTIONW: the path of
