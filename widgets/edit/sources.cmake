@@ -1,3 +1,12 @@
+xp_native_sources(
+  SCEditUndo.cpp
+  SCEditExtents.cpp
+  SCEditWords.cpp
+  SCEditGeometry.cpp
+  SCEditEngine.cpp
+  SCEditEngineInput.cpp
+  SCEditEngineUndo.cpp
+)
 xp_win_sources(
   SCAdvEdits.cpp
 )

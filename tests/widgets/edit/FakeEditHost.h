@@ -1,0 +1,49 @@
+// A window-free stand-in for the control around the edit engine: fixed character
+// widths, a client rectangle of the main window's folder field, an in-memory
+// clipboard, and a log of what the engine asked for, in order.
+// Used by the engine's tests, its benchmark and its fuzz target.
+#pragma once
+
+#include <string>
+
+#include "widgets/edit/SCEditEngine.h"
+
+struct FakeEditHost : TSCEditHost, TSCCharMeasurer {
+    // Every character 6 pixels wide except 'W' (10), 'i' (2) and the code page 1251
+    // letters from 0xC0 (7); 13 high except 'q' (15). Line height 15, average width 6.
+    TSCCharExtent MeasureChar(unsigned char code) override
+    {
+        ++measured;
+        const int width = code == 'W' ? 10 : code == 'i' ? 2 : code >= 0xC0 ? 7 : 6;
+        return {width, code == 'q' ? 15 : 13};
+    }
+
+    bool HandleAllocated() const override { return window; }
+    TSCEditRect ClientRect() const override { return client; }
+    bool Loading() const override { return loading; }
+    void Invalidate() override { log += "repaint;"; }
+    void UpdateCaret() override { log += "caret;"; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    std::string ClipboardText() override { return clipboard; }
+    bool ClipboardHasText() override { return !clipboard.empty(); }
+
+    bool window = true;
+    bool loading = false;
+    // 369 x 21 with margins 3, 3, 3 + a 17-pixel button, 1: text area 3..349 x 3..20.
+    TSCEditRect client{0, 0, 369, 21};
+    std::string clipboard;
+    std::string log;
+    int measured = 0;
+};
+
+// The engine wired to a fake host, its notifications logged beside the host's requests.
+struct FakeEdit : FakeEditHost {
+    FakeEdit()
+    {
+        edit.SetMargins({3, 3, 20, 1});
+        edit.OnCaretMove = [this] { log += "move;"; };
+        edit.OnChange = [this] { log += "change;"; };
+        log.clear();
+    }
+    TSCEditEngine edit{*this, *this};
+};
