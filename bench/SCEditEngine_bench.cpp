@@ -8,20 +8,11 @@
 
 namespace {
 
-std::string LongPath()
-{
-    std::string path = "C:\\Games\\";
-    while (path.size() < 259)
-        path += "Baldur's Gate II\\";
-    path.resize(259);
-    return path;
-}
-
 struct Field : FakeEdit {
     Field()
     {
         logging = false;
-        edit.SetText(LongPath());
+        edit.SetText(LongGamePath());
     }
 };
 
@@ -81,7 +72,7 @@ void BM_TextWrite(benchmark::State& state)
 {
     Field f;
     f.edit.SetUndoLimit(16);
-    const std::string paths[2] = {LongPath(), LongPath().substr(0, 200)};
+    const std::string paths[2] = {LongGamePath(), LongGamePath().substr(0, 200)};
     int which = 0;
     for (auto _ : state) {
         f.edit.SetText(paths[which]);

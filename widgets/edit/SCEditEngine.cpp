@@ -11,6 +11,15 @@ std::string_view FirstLine(std::string_view value)
     return value.substr(0, value.find_first_of(std::string_view("\0\n\r", 3)));
 }
 
+// Lets the clipboard handler change the text or refuse; true when it goes ahead.
+bool Offer(const std::function<void(std::string&, bool&)>& handler, std::string& text)
+{
+    bool allow = true;
+    if (handler)
+        handler(text, allow);
+    return allow;
+}
+
 }  // namespace
 
 TSCEditEngine::TSCEditEngine(TSCEditHost& host, TSCCharMeasurer& measurer) : host_(host), measurer_(measurer) {}
@@ -158,14 +167,14 @@ void TSCEditEngine::SetMargins(const TSCEditMargins& margins)
 
 TSCEditRect TSCEditEngine::TextArea() const
 {
-    const TSCEditRect client = host_.ClientRect();
+    const TSCEditRect client = host_.ClientArea();
     return {client.Left + margins_.Left, client.Top + margins_.Top, client.Right - margins_.Right,
             client.Bottom - margins_.Bottom};
 }
 
 const TSCCharExtents& TSCEditEngine::Extents()
 {
-    if (!extents_.Built() && host_.HandleAllocated())
+    if (!extents_.Built() && host_.HasWindow())
         extents_.Build(measurer_);
     return extents_;
 }
@@ -201,13 +210,13 @@ void TSCEditEngine::ScrollIntoView(int col, bool notify)
 
 void TSCEditEngine::ShowColumn(int col, bool notify)
 {
-    if (!host_.HandleAllocated())
+    if (!host_.HasWindow())
         return;
     if (text_.empty()) {
         SetOffset(0, notify);
         return;
     }
-    const TSCEditRect client = host_.ClientRect();
+    const TSCEditRect client = host_.ClientArea();
     TSCEditRect area = TextArea();
     area = {std::max(area.Left, client.Left), std::max(area.Top, client.Top), std::min(area.Right, client.Right),
             std::min(area.Bottom, client.Bottom)};
@@ -235,12 +244,10 @@ bool TSCEditEngine::Copy()
     if (!CanCopy())
         return false;
     std::string text = SelectedText();
-    bool allow = true;
-    if (OnClipCopy)
-        OnClipCopy(text, allow);
-    if (allow)
-        host_.SetClipboardText(text);
-    return allow;
+    if (!Offer(OnClipCopy, text))
+        return false;
+    host_.SetClipboardText(text);
+    return true;
 }
 
 bool TSCEditEngine::Cut()
@@ -248,10 +255,7 @@ bool TSCEditEngine::Cut()
     if (!CanCut())
         return false;
     std::string text = SelectedText();
-    bool allow = true;
-    if (OnClipCut)
-        OnClipCut(text, allow);
-    if (!allow)
+    if (!Offer(OnClipCut, text))
         return false;
     host_.SetClipboardText(text);
     ReplaceSelection({});
@@ -263,12 +267,7 @@ bool TSCEditEngine::Paste()
     if (readOnly_)
         return false;
     std::string text(FirstLine(host_.ClipboardText()));
-    if (text.empty())
-        return false;
-    bool allow = true;
-    if (OnClipPaste)
-        OnClipPaste(text, allow);
-    if (!allow)
+    if (text.empty() || !Offer(OnClipPaste, text))
         return false;
     ReplaceSelection(text);
     return true;
@@ -296,11 +295,11 @@ void TSCEditEngine::Flush()
         if (OnChange)
             OnChange();
         host_.UpdateCaret();
-        host_.Invalidate();
+        host_.RequestRepaint();
         return;
     }
     if (p.repaint)
-        host_.Invalidate();
+        host_.RequestRepaint();
     if (p.caret)
         host_.UpdateCaret();
     if (p.caretMove && OnCaretMove)

@@ -74,7 +74,7 @@ bool TSCEditEngine::KeyPress(char c)
 
 bool TSCEditEngine::MouseDown(int x, int y, bool shift, bool doubleClick)
 {
-    if (!TextArea().Contains(x, y) || !host_.ClientRect().Contains(x, y))
+    if (!TextArea().Contains(x, y) || !host_.ClientArea().Contains(x, y))
         return false;
     mouseSelecting_ = true;
     const int col = PositionOfPoint(x, y);

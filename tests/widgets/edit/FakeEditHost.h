@@ -18,10 +18,10 @@ struct FakeEditHost : TSCEditHost, TSCCharMeasurer {
         return {width, code == 'q' ? 15 : 13};
     }
 
-    bool HandleAllocated() const override { return window; }
-    TSCEditRect ClientRect() const override { return client; }
+    bool HasWindow() const override { return window; }
+    TSCEditRect ClientArea() const override { return client; }
     bool Loading() const override { return loading; }
-    void Invalidate() override { Log("repaint;"); }
+    void RequestRepaint() override { Log("repaint;"); }
     void UpdateCaret() override { Log("caret;"); }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
     std::string ClipboardText() override { return clipboard; }
@@ -42,6 +42,17 @@ struct FakeEditHost : TSCEditHost, TSCCharMeasurer {
             log += what;
     }
 };
+
+// A 259-character game path (the longest the platform's classic path limit allows),
+// every character 6 pixels wide: 1554 pixels of text.
+inline std::string LongGamePath()
+{
+    std::string path = "C:\\Games\\";
+    while (path.size() < 259)
+        path += "Baldur's Gate II\\";
+    path.resize(259);
+    return path;
+}
 
 // The engine wired to a fake host, its notifications logged beside the host's requests.
 struct FakeEdit : FakeEditHost {

@@ -8,16 +8,6 @@
 
 namespace {
 
-// A 259-character game path, every character 6 pixels wide: 1554 pixels of text.
-std::string LongPath()
-{
-    std::string path = "C:\\Games\\";
-    while (path.size() < 259)
-        path += "sub\\";
-    path.resize(259);
-    return path;
-}
-
 constexpr int kAreaRight = 349;  // text area of the fake field: x 3..349, 346 wide
 
 }  // namespace
@@ -69,7 +59,7 @@ TEST(SCEditGeometry, PositionOfPointAtCharacterHalvesAndEnds)
 
 TEST(SCEditGeometry, ScrollOffsetShowingAColumn)
 {
-    const std::string path = LongPath();
+    const std::string path = LongGamePath();
     FakeEditHost measurer;
     TSCCharExtents extents;
     extents.Build(measurer);
@@ -100,7 +90,7 @@ TEST(SCEditGeometry, ScrollOffsetShowingAColumn)
 TEST(SCEditScroll, LongPathFromTheStartToTheEndAndSelectedWhole)
 {
     FakeEdit f;
-    const std::string path = LongPath();
+    const std::string path = LongGamePath();
     f.edit.SetText(path);
     EXPECT_EQ(f.edit.CaretPos(), 0);
     EXPECT_EQ(f.edit.ScrollOffset(), 0);
@@ -198,7 +188,7 @@ TEST(SCEditText, WriteKeepsTheFirstLineWithinMaxLength)
 TEST(SCEditText, WriteResetsTheViewAndRaisesOnlyForANewText)
 {
     FakeEdit f;
-    f.edit.SetText(LongPath());
+    f.edit.SetText(LongGamePath());
     f.edit.KeyDown(TSCEditKey::End, false, false);
     f.edit.KeyDown(TSCEditKey::Left, true, false);
     ASSERT_NE(f.edit.ScrollOffset(), 0);
@@ -287,7 +277,7 @@ TEST(SCEditClipboard, OnClipCopyMayChangeOrRefuseAndPasteTakesOneLine)
 TEST(SCEditMouse, ClickDragAndDoubleClick)
 {
     FakeEdit f;
-    const std::string path = LongPath();
+    const std::string path = LongGamePath();
     f.edit.SetText(path);
     EXPECT_FALSE(f.edit.MouseDown(360, 10, false, false)) << "on the button: no selection";
     EXPECT_FALSE(f.edit.MouseDown(1, 10, false, false)) << "in the left margin";
