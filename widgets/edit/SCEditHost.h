@@ -5,8 +5,9 @@
 // it directly.
 //
 // What the control does in return:
-// - calls SizeChanged() once its window exists and whenever its size changes, and
-//   FontChanged() when its font changes; SetMargins() from its frame layout;
+// - calls SizeChanged() once its window exists and whenever its size changes,
+//   FontChanged() when its font changes or its window goes (the extents are measured
+//   anew), and SetMargins() from its frame layout;
 // - maps its key messages to KeyDown/KeyPress, the left mouse button to
 //   MouseDown/MouseMove/MouseUp (capturing the mouse while MouseSelecting()), and
 //   focus to FocusEnter/FocusExit (creating a caret 1 pixel wide and LineHeight()
