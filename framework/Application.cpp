@@ -192,19 +192,18 @@ TaskWindowsDisabler::TaskWindowsDisabler()
 BOOL CALLBACK TaskWindowsDisabler::Collect(HWND window, LPARAM self)
 {
     auto* me = reinterpret_cast<TaskWindowsDisabler*>(self);
-    if (me->count_ < static_cast<int>(sizeof(me->windows_) / sizeof(me->windows_[0])) &&
-        IsWindowVisible(window) && IsWindowEnabled(window)) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+        me->windows_.push_back(window);
         EnableWindow(window, FALSE);
-        me->windows_[me->count_++] = window;
     }
     return TRUE;
 }
 
 TaskWindowsDisabler::~TaskWindowsDisabler()
 {
-    for (int i = count_ - 1; i >= 0; --i)
-        if (IsWindow(windows_[i]))
-            EnableWindow(windows_[i], TRUE);
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if (IsWindow(*it))
+            EnableWindow(*it, TRUE);
 }
 
 }  // namespace fw

@@ -95,8 +95,7 @@ public:
 
 private:
     static BOOL CALLBACK Collect(HWND window, LPARAM self);
-    HWND windows_[64] = {};
-    int count_ = 0;
+    std::vector<HWND> windows_;
 };
 
 }  // namespace fw

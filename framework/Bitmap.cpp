@@ -58,11 +58,13 @@ Bitmap Bitmap::FromBmp(const std::uint8_t* data, std::size_t size)
         colorsUsed = 1u << bits;
     if (bits > 8)
         colorsUsed = 0;
-    const std::size_t paletteAt = 14 + static_cast<std::size_t>(headerSize);
-    if (paletteAt + colorsUsed * 4u > size)
+    // Every check subtracts from the size already known to fit, so none can wrap on the
+    // 32-bit program (colorsUsed is at most 256 and the stride at most 64 KiB by now).
+    if (headerSize > size - 14 || colorsUsed * 4u > size - 14 - headerSize)
         throw EReadError("Bitmap image is not valid");
+    const std::size_t paletteAt = 14 + static_cast<std::size_t>(headerSize);
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    if (offBits > size || stride * static_cast<std::size_t>(height) > size - offBits)
+    if (offBits > size || stride > (size - offBits) / static_cast<std::size_t>(height))
         throw EReadError("Bitmap image is not valid");
 
     Bitmap result(width, height);

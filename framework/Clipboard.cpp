@@ -30,10 +30,13 @@ bool Clipboard::SetText(const std::string& text)
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
     if (!memory)
         return false;
-    if (void* p = GlobalLock(memory)) {
-        std::memcpy(p, w.c_str(), (w.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
+    void* p = GlobalLock(memory);
+    if (!p) {
+        GlobalFree(memory);  // never hand over memory we could not fill
+        return false;
     }
+    std::memcpy(p, w.c_str(), (w.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
     if (!OpenWithRetry()) {
         GlobalFree(memory);
         return false;

@@ -15,6 +15,7 @@ Component::Component(Component* owner)
 Component::~Component()
 {
     destroying_ = true;
+    UnlinkFreeNotifications();
     // The last created goes first, like a stack of owned parts.
     while (!components_.empty()) {
         Component* last = components_.back();
@@ -24,6 +25,27 @@ Component::~Component()
     }
     if (owner_)
         owner_->RemoveComponent(this);
+}
+
+void Component::FreeNotification(Component* other)
+{
+    if (!other || other == this)
+        return;
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end())
+        freeNotifies_.push_back(other);
+    if (std::find(other->freeNotifies_.begin(), other->freeNotifies_.end(), this) == other->freeNotifies_.end())
+        other->freeNotifies_.push_back(this);
+}
+
+void Component::UnlinkFreeNotifications()
+{
+    while (!freeNotifies_.empty()) {
+        Component* other = freeNotifies_.back();
+        freeNotifies_.pop_back();
+        auto& back = other->freeNotifies_;
+        back.erase(std::remove(back.begin(), back.end(), this), back.end());
+        other->Notification(this);
+    }
 }
 
 Component* Component::FindComponent(const std::string& name) const

@@ -32,6 +32,9 @@ public:
     void InsertComponent(Component* component);
     void RemoveComponent(Component* component);
 
+    // Asks to be told through Notification when `other` is freed (either may go first).
+    void FreeNotification(Component* other);
+
     bool IsLoading() const { return loading_; }
     bool IsDestroying() const { return destroying_; }
 
@@ -47,14 +50,19 @@ public:
 protected:
     // Runs once when loading ends; override to apply the loaded settings.
     virtual void Loaded() {}
+    // `component`, which this one asked about with FreeNotification, is being freed:
+    // forget every pointer to it.
+    virtual void Notification(Component* component) { (void)component; }
 
 private:
     void CollectLoading(std::vector<Component*>& out);
+    void UnlinkFreeNotifications();
 
     Component* owner_ = nullptr;
     std::string name_;
     int tag_ = 0;
     std::vector<Component*> components_;
+    std::vector<Component*> freeNotifies_;  // kept on both sides of each link
     bool loading_ = false;
     bool destroying_ = false;
 };

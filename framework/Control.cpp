@@ -39,6 +39,18 @@ void Control::SetParent(WinControl* parent)
     }
 }
 
+void Control::SetPopupMenu(PopupMenu* menu)
+{
+    popupMenu_ = menu;
+    FreeNotification(menu);
+}
+
+void Control::Notification(Component* component)
+{
+    if (component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
 void Control::AdoptParentFont()
 {
     if (!parentFont_ || !parent_)

@@ -74,7 +74,8 @@ public:
     void SetCursor(int cursor) { cursor_ = cursor; }
 
     PopupMenu* GetPopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+    // The menu may be freed first: the control then forgets it.
+    void SetPopupMenu(PopupMenu* menu);
 
     virtual bool IsWindowed() const { return false; }
     // Whether the control lets its parent's background show through.
@@ -118,6 +119,7 @@ protected:
     virtual void FontChanged() { Invalidate(); }
     virtual void ColorChanged() { Invalidate(); }
     void Loaded() override { Invalidate(); }
+    void Notification(Component* component) override;
 
     // Whether a left press and release inside the control raises Click.
     bool clickOnRelease_ = false;

@@ -19,7 +19,6 @@ void Font::CopyValues(const Font& other)
     height_ = other.height_;
     color_ = other.color_;
     style_ = other.style_;
-    handle_.Reset();
 }
 
 bool Font::SameAs(const Font& other) const
@@ -63,7 +62,8 @@ void Font::SetStyle(unsigned style)
 
 void Font::Changed()
 {
-    handle_.Reset();
+    // Whoever uses the old font gets the new one in OnChange; only then may the old go.
+    FontHandle old(handle_.Release());
     if (OnChange)
         OnChange();
 }

@@ -323,12 +323,15 @@ WinControl* Form::ActiveControl() const
 
 void Form::ChildFocused(WinControl* child) { activeControl_ = child->Handle(); }
 
-void Form::FocusFirstControl()
+void Form::RestoreFocus()
 {
-    WinControl* active = ActiveControl();
-    if (active && active->CanFocus() && IsChild(Handle(), active->Handle())) {
-        active->SetFocus();
-        return;
+    // The control that had the focus, or its nearest parent that can take it now: an
+    // in-place editor closes when the focus leaves, and its grid takes the focus back.
+    for (WinControl* c = ActiveControl(); c && c != this; c = c->Parent()) {
+        if (c->CanFocus() && IsChild(Handle(), c->Handle())) {
+            c->SetFocus();
+            return;
+        }
     }
     HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
     if (first && IsChild(Handle(), first) && IsWindowEnabled(first) && IsWindowVisible(first) &&
@@ -345,9 +348,9 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         Close();
         return 0;
     case WM_ACTIVATE:
+        // Straight to the control: the platform's handling would focus the form first.
         if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
-            DefaultHandler(message, wParam, lParam);
-            FocusFirstControl();
+            RestoreFocus();
             return 0;
         }
         break;

@@ -89,7 +89,7 @@ private:
     SIZE OuterSize() const;
     SIZE FrameSize() const;
     void ApplyClientSize();
-    void FocusFirstControl();
+    void RestoreFocus();
 
     FormBorderStyle borderStyle_ = bsSizeable;
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;

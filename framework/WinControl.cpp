@@ -122,6 +122,19 @@ WinControl* WinControl::FromHandle(HWND window)
     return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, SlotOffset(window)));
 }
 
+void WinControl::SetParent(WinControl* parent)
+{
+    if (parent == Parent())
+        return;
+    if (handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) {
+        if (parent && parent->handle_)
+            ::SetParent(handle_, parent->handle_);
+        else
+            DestroyHandle();
+    }
+    Control::SetParent(parent);
+}
+
 HWND WinControl::Handle()
 {
     if (!handle_)

@@ -30,6 +30,9 @@ public:
     static WinControl* FromHandle(HWND window);
 
     bool IsWindowed() const override { return true; }
+    // The window moves with the control: under the new parent's window, or it goes (and
+    // comes back on demand) when there is no parent window to put it under.
+    void SetParent(WinControl* parent) override;
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     Control* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }

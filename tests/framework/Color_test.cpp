@@ -100,6 +100,58 @@ TEST(Bitmap, ReadsBmpImagesAndRefusesBrokenOnes)
     }
 }
 
+// A 16x1 8-bit bottom-up .bmp with a full palette of 256 greys: big enough that a wrapped
+// size sum lands inside it.
+std::vector<std::uint8_t> PalettedBmp()
+{
+    std::vector<std::uint8_t> data(14 + 40 + 1024 + 16, 0);
+    auto put = [&data](size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            data[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    data[0] = 'B';
+    data[1] = 'M';
+    put(2, static_cast<std::uint32_t>(data.size()));
+    put(10, 14 + 40 + 1024);  // pixel data
+    put(14, 40);              // header size
+    put(18, 16);              // width
+    put(22, 1);               // height
+    data[26] = 1;             // planes
+    data[28] = 8;             // bits per pixel
+    for (int i = 0; i < 256; ++i)
+        for (int c = 0; c < 3; ++c)
+            data[54 + 4 * i + c] = static_cast<std::uint8_t>(i);
+    for (int x = 0; x < 16; ++x)
+        data[1078 + x] = static_cast<std::uint8_t>(x * 16);
+    return data;
+}
+
+// Sizes near the top of the 32-bit range: a check written as a sum would wrap on the
+// 32-bit program and let the reader look outside the buffer.
+TEST(Bitmap, SizeChecksCannotWrap)
+{
+    auto good = PalettedBmp();
+    fw::Bitmap pic = fw::Bitmap::FromBmp(good.data(), good.size());
+    EXPECT_EQ(pic.Pixel(15, 0), 0xF0F0F0u);
+    struct Case {
+        const char* what;
+        size_t offset;
+        std::uint32_t value;
+    } cases[] = {
+        {"header size 0xFFFFFF00", 14, 0xFFFFFF00u},
+        {"header size 0xFFFFFFFF", 14, 0xFFFFFFFFu},
+        {"pixel data offset 0xFFFFFF00", 10, 0xFFFFFF00u},
+        {"pixel data offset 0xFFFFFFFF", 10, 0xFFFFFFFFu},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto data = PalettedBmp();
+        for (int i = 0; i < 4; ++i)
+            data[c.offset + i] = static_cast<std::uint8_t>(c.value >> (8 * i));
+        EXPECT_THROW(fw::Bitmap::FromBmp(data.data(), data.size()), fw::EReadError);
+    }
+}
+
 TEST(Bitmap, SectionsDisabledPicturesAndClippedComposition)
 {
     // A strip of two 2x2 glyphs.

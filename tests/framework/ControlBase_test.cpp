@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -193,6 +194,69 @@ TEST_F(ControlBaseTest, CaretBelongsToTheFocusedControl)
     g.SetCaretPos(5, 5);
     GetCaretPos(&p);
     EXPECT_NE(p.x, 5);
+}
+
+TEST_F(ControlBaseTest, AFreedPopupMenuLeavesNoDanglingPointer)
+{
+    auto* menu = new fw::PopupMenu(form.get());
+    form->label->SetPopupMenu(menu);
+    form->glass->SetPopupMenu(menu);
+    delete menu;
+    EXPECT_EQ(form->label->GetPopupMenu(), nullptr);
+    EXPECT_EQ(form->glass->GetPopupMenu(), nullptr);
+    // A right click after it finds no menu to show.
+    HWND g = form->glass->Handle();
+    POINT screen = form->glass->ClientToScreen(POINT{7, 9});
+    SendMessageW(g, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(g), MAKELPARAM(screen.x, screen.y));
+}
+
+// A platform control that checks, when it is given a font, that the font it had is still alive.
+class FontWatcher : public fw::WinControl {
+public:
+    using WinControl::WinControl;
+    std::vector<bool> oldFontAlive;
+
+protected:
+    void FillCreateParams(CreateParams& params) override { params.baseClass = L"EDIT"; }
+    bool SelfPainted() const override { return false; }
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETFONT) {
+            if (held_)
+                oldFontAlive.push_back(GetObjectType(held_) == OBJ_FONT);
+            held_ = reinterpret_cast<HGDIOBJ>(wParam);
+        }
+        return WinControl::WndProc(message, wParam, lParam);
+    }
+
+private:
+    HGDIOBJ held_ = nullptr;  // the font the control was given last
+};
+
+TEST_F(ControlBaseTest, AControlGetsItsNewFontBeforeTheOldOneIsDeleted)
+{
+    auto* edit = new FontWatcher(form.get());
+    edit->SetParent(form.get());
+    edit->SetBounds(10, 100, 100, 20);
+    edit->HandleNeeded();
+    struct Change {
+        const char* what;
+        std::function<void(fw::Font&)> apply;
+    } changes[] = {
+        {"height", [](fw::Font& f) { f.SetHeight(15); }},
+        {"name", [](fw::Font& f) { f.SetName("Arial"); }},
+        {"style", [](fw::Font& f) { f.SetStyle(fw::fsBold); }},
+        {"assigned", [](fw::Font& f) { fw::Font other; f.Assign(other); }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.what);
+        edit->oldFontAlive.clear();
+        HFONT before = edit->GetFont().Handle();
+        c.apply(edit->GetFont());
+        ASSERT_EQ(edit->oldFontAlive.size(), 1u);
+        EXPECT_TRUE(edit->oldFontAlive[0]);
+        EXPECT_EQ(GetObjectType(before), 0u) << "the old font is deleted afterwards";
+    }
 }
 
 TEST(Clipboard, PlainTextRoundTripsInCodePage1251)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "BoxWatcher.h"
 #include "framework/Application.h"
 #include "framework/Cp1251.h"
@@ -44,6 +46,26 @@ TEST(FailureBox, ShowsTextTitleStopIconAndDisablesEveryWindow)
     EXPECT_TRUE(IsWindowEnabled(second));
     DestroyWindow(first);
     DestroyWindow(second);
+}
+
+TEST(FailureBox, DisablesEveryWindowHoweverManyThereAre)
+{
+    std::vector<HWND> windows;
+    for (int i = 0; i < 70; ++i)
+        windows.push_back(MakeTopLevelWindow());
+    {
+        BoxWatcher watcher(windows);
+        fw::Application::Instance().ShowException(fw::EInOutError(5));
+        ASSERT_TRUE(watcher.Seen().found);
+        int stillEnabled = 0;
+        for (bool enabled : watcher.Seen().enabled)
+            stillEnabled += enabled;
+        EXPECT_EQ(stillEnabled, 0);
+    }
+    for (HWND w : windows) {
+        EXPECT_TRUE(IsWindowEnabled(w));
+        DestroyWindow(w);
+    }
 }
 
 TEST(FailureBox, HandlesWhateverIsThrown)

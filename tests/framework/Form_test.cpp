@@ -248,6 +248,64 @@ TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
     }
 }
 
+TEST(Form, AReparentedControlTakesItsWindowAlong)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    form.Show();
+    fwtest::Drain();
+    Probe* a = form.probes[0];
+    Probe* b = form.probes[1];
+    auto* moved = new Probe(&form);
+    moved->SetParent(a);
+    HWND window = moved->Handle();
+    ASSERT_EQ(GetParent(window), a->Handle());
+
+    moved->SetParent(b);
+    EXPECT_EQ(GetParent(window), b->Handle());
+    EXPECT_EQ(b->ControlCount(), 1);
+    delete a;  // must not take the window of a control now listed under b
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(moved->HandleAllocated());
+
+    // Without a parent a child window cannot stay: it goes, and comes back on demand.
+    moved->SetParent(nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(moved->HandleAllocated());
+    moved->SetParent(b);
+    EXPECT_EQ(GetParent(moved->Handle()), b->Handle());
+}
+
+TEST(Form, ActivationMovesTheFocusOnceToTheControlThatHadIt)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    for (Probe* p : form.probes)
+        p->SetTabStop(true);
+    form.Show();
+    fwtest::Drain();
+    form.probes[2]->SetFocus();
+    fwtest::Drain();
+    std::vector<std::string> focus;
+    form.OnEnter = [&focus] { focus.push_back("enter form"); };
+    form.OnExit = [&focus] { focus.push_back("exit form"); };
+    for (Probe* p : form.probes) {
+        p->OnEnter = [&focus, p] { focus.push_back("enter " + p->Name()); };
+        p->OnExit = [&focus, p] { focus.push_back("exit " + p->Name()); };
+    }
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
+    fwtest::Drain();
+    EXPECT_EQ(focus, (std::vector<std::string>{"exit Probe3"}));
+    focus.clear();
+    SetActiveWindow(form.Handle());
+    fwtest::Drain();
+    EXPECT_EQ(focus, (std::vector<std::string>{"enter Probe3"}));
+    EXPECT_EQ(GetFocus(), form.probes[2]->Handle());
+    DestroyWindow(other);
+}
+
 // Freeing a windowed control takes its child windows with it; while they go, nothing
 // of theirs may run: their handlers could belong to objects already half destroyed.
 TEST(Form, FreeingAControlRunsNothingInItsChildWindows)
