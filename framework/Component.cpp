@@ -15,15 +15,14 @@ Component::Component(Component* owner)
 Component::~Component()
 {
     destroying_ = true;
-    UnlinkFreeNotifications();
-    // The last created goes first, like a stack of owned parts.
-    while (!components_.empty()) {
+    UnlinkFreeNotifications();  // step 5
+    while (!components_.empty()) {  // step 6
         Component* last = components_.back();
         components_.pop_back();
         last->owner_ = nullptr;
         delete last;
     }
-    if (owner_)
+    if (owner_)  // step 7
         owner_->RemoveComponent(this);
 }
 

@@ -8,6 +8,21 @@
 
 namespace fw {
 
+// Teardown. Freeing a component runs these steps in this order; each destructor does
+// the steps of its own class and names them by number.
+//  1. ~Form: the form leaves the application's form list, then step 2 runs early so
+//     the window goes before the icons it shows.
+//  2. ~WinControl (DestroyHandle): every window of the control and of its windowed
+//     children is marked as going, so no handler of theirs runs any more, then all are
+//     destroyed in one call while the children are still listed. Child windows must
+//     never run handlers against a parent that is half destroyed.
+//  3. ~WinControl: the children are unlisted (their parent cleared); they live on until
+//     their owner frees them.
+//  4. ~Control: the control leaves its parent's lists (children, Tab order, capture,
+//     hover).
+//  5. ~Component: components linked by FreeNotification forget this one.
+//  6. ~Component: the owned components are freed, the last created first.
+//  7. ~Component: the component leaves its owner's list.
 class Component {
 public:
     explicit Component(Component* owner = nullptr);

@@ -17,7 +17,7 @@ Control::Control(Component* owner) : Component(owner)
 Control::~Control()
 {
     font_.OnChange = nullptr;
-    if (parent_)
+    if (parent_)  // teardown step 4 (Component.h)
         parent_->RemoveChild(this);
 }
 

@@ -15,6 +15,7 @@ Form::Form(Component* owner) : WinControl(owner)
 
 Form::~Form()
 {
+    // Teardown step 1 (Component.h).
     Application::Instance().RemoveForm(this);
     DestroyHandle();
     if (iconsOwned_) {

@@ -16,6 +16,8 @@
 
 namespace fw {
 
+struct MouseEvent;
+
 class WinControl : public Control {
 public:
     explicit WinControl(Component* owner = nullptr);
@@ -62,6 +64,9 @@ public:
     void ShowCaret();
     void HideCaret();
 
+    // While captured, every mouse message goes to this control, wherever the pointer is.
+    // Presses capture on their own (for the window and for windowless children) until
+    // the last button is let go; this is for drags that start some other way.
     void SetMouseCapture(bool capture);
     bool MouseCapture() const;
 
@@ -92,7 +97,8 @@ protected:
     // The window exists now: give it the state kept so far (items, selection, font).
     virtual void HandleCreated();
 
-    // The message switch; override and call the base for what you do not handle.
+    // The message switch: one line per message, each calling a named handler. Override,
+    // handle what you need, and call the base for the rest.
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The platform's handling (the base class's procedure or DefWindowProc).
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
@@ -136,11 +142,39 @@ protected:
 private:
     friend class Control;
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CallBase(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
-    void PaintMessage();
+    void WindowGone();
+
+    // Message handlers (WinControlMessages.cpp).
+    LRESULT PaintMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT PrintClientMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CharMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT SetFocusMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT KillFocusMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ContextMenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool RouteContextMenu(POINT screen);
+    LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT ScrollMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT SyncBounds(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Mouse routing (WinControlMouse.cpp).
+    LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    Control* MouseTarget(POINT at);
+    void DeliverMouse(Control& target, const MouseEvent& event);
+    void BeginMouseCapture(Control& target);
+    void EndMouseCapture(Control& target);
+    LRESULT CaptureChangedMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void TrackHover(POINT at);
+    LRESULT MouseLeaveMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetHoverChild(Control* child);
+    static void SetMouseInside(Control& control, bool inside);
+    LRESULT SetCursorMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ChooseCursor();
+
     void AddChild(Control* child);
     void RemoveChild(Control* child);
+    void UnlistChildren();
     void CreateChildHandles();
     void ArrangeTabOrder();
     void ApplyPlatformFont();
@@ -152,9 +186,8 @@ private:
     bool tabStop_ = false;
     std::vector<Control*> controls_;
     std::vector<WinControl*> tabList_;
-    Control* captureControl_ = nullptr;
-    Control* hoverControl_ = nullptr;
-    bool selfCapture_ = false;
+    Control* captureControl_ = nullptr;  // gets every mouse message while set (may be this)
+    Control* hoverControl_ = nullptr;    // the windowless child under the pointer
     bool trackingLeave_ = false;
     bool caretCreated_ = false;
     std::unique_ptr<DibSection> buffer_;

@@ -12,7 +12,8 @@ xp_win_sources(
 xp_native_sources(Color.cpp Bitmap.cpp)
 xp_win_sources(
   ColorWin.cpp Gdi.cpp Font.cpp Canvas.cpp Cursors.cpp Clipboard.cpp PopupMenu.cpp
-  Control.cpp WinControl.cpp Form.cpp
+  Control.cpp WindowClass.cpp MouseEvent.cpp WinControl.cpp WinControlMessages.cpp WinControlMouse.cpp
+  Form.cpp
 )
 xp_win_sources(Label.cpp SpeedButton.cpp ComboBox.cpp)
 xp_native_sources(GridModel.cpp)

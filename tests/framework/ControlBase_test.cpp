@@ -10,6 +10,7 @@
 #include "GuiTestUtil.h"
 #include "framework/Clipboard.h"
 #include "framework/Cursors.h"
+#include "framework/Exceptions.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/PopupMenu.h"
@@ -214,6 +215,7 @@ TEST_F(ControlBaseTest, AFreedPopupMenuLeavesNoDanglingPointer)
 class FontWatcher : public fw::WinControl {
 public:
     using WinControl::WinControl;
+    std::string ClassName() const override { return "TFontWatcher"; }
     std::vector<bool> oldFontAlive;
 
 protected:
@@ -257,6 +259,43 @@ TEST_F(ControlBaseTest, AControlGetsItsNewFontBeforeTheOldOneIsDeleted)
         EXPECT_TRUE(edit->oldFontAlive[0]);
         EXPECT_EQ(GetObjectType(before), 0u) << "the old font is deleted afterwards";
     }
+}
+
+// Same class name as SeeThrough's (TWinControl), but built on the platform's edit.
+class ClashingClass : public fw::WinControl {
+public:
+    using WinControl::WinControl;
+
+protected:
+    void FillCreateParams(CreateParams& params) override { params.baseClass = L"EDIT"; }
+};
+
+TEST_F(ControlBaseTest, OurWindowsAreKnownByTheirProcedureAndClassNamesByTheirBase)
+{
+    auto* edit = new FontWatcher(form.get());
+    edit->SetParent(form.get());
+    HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, form->Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    struct Case {
+        const char* what;
+        HWND window;
+        fw::WinControl* expected;
+    } cases[] = {
+        {"a form", form->Handle(), form.get()},
+        {"our own class", form->glass->Handle(), form->glass},
+        {"built on a platform class", edit->Handle(), edit},
+        {"a platform window", foreign, nullptr},
+        {"no window", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(fw::WinControl::FromHandle(c.window), c.expected);
+    }
+    DestroyWindow(foreign);
+    EXPECT_EQ(fw::WinControl::FromHandle(foreign), nullptr) << "a window gone";
+
+    auto* clash = new ClashingClass(form.get());
+    EXPECT_THROW(clash->SetParent(form.get()), fw::Exception) << "its window is made at once";
 }
 
 TEST(Clipboard, PlainTextRoundTripsInCodePage1251)
