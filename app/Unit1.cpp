@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/ContainerTemplates.h"
+#include "app/Digits.h"
 #include "app/Glyphs.h"
 #include "app/GridCells.h"
 #include "app/TemplateStore.h"
@@ -142,13 +143,7 @@ void TForm1::LoadDescription()
         StringGrid1SetEditText(col, row, v);
     };
     // Only digits may reach a cell, however they arrive.
-    StringGrid1->OnPasteText = [](std::string& text) {
-        std::string digits;
-        for (char c : text)
-            if (c >= '0' && c <= '9')
-                digits += c;
-        text = digits;
-    };
+    StringGrid1->OnPasteText = [](std::string& text) { text = app::DigitsOf(text); };
 
     Label2 = MakeLabel(this, "Label2", 64, "Опыт за обезвреживание ловушек:"_cp1251);
     GreyCaption(Label2);
@@ -188,9 +183,10 @@ void TForm1::FormCreate()
     for (int row = 1; row <= 40; ++row)
         StringGrid1->SetCells(0, row, "  " + std::to_string(row));
     app::ContainerTemplates templates(*LMDStringList1);
-    StringGrid1->AssignColumn(app::kTrapsColumn, templates.Lines(0));
-    StringGrid1->AssignColumn(app::kLocksColumn, templates.Lines(1));
-    StringGrid1->AssignColumn(app::kScrollsColumn, templates.Lines(2));
+    app::GridCells cells(*StringGrid1);
+    app::CopyColumn(templates.Lines(0), app::kTrapsColumn, cells);
+    app::CopyColumn(templates.Lines(1), app::kLocksColumn, cells);
+    app::CopyColumn(templates.Lines(2), app::kScrollsColumn, cells);
     ComboBox1->SetItemIndex(1);
     ComboBox2->SetItemIndex(1);
     ComboBox3->SetItemIndex(1);
@@ -223,9 +219,8 @@ void TForm1::SCButtonEdit1Change()
 
 void TForm1::ApplyChoice(fw::ComboBox* list, int column)
 {
-    int position = app::TemplateForChoice(column, list->ItemIndex());
-    if (position >= 0)
-        StringGrid1->AssignColumn(column, app::ContainerTemplates(*LMDStringList1).Lines(position));
+    app::GridCells cells(*StringGrid1);
+    app::ApplyChoice(app::ContainerTemplates(*LMDStringList1), column, list->ItemIndex(), cells);
 }
 
 void TForm1::ComboBox1Change() { ApplyChoice(ComboBox1, app::kTrapsColumn); }
@@ -251,7 +246,7 @@ void TForm1::StringGrid1SelectCell(int col, int row, bool& canSelect)
 
 void TForm1::StringGrid1KeyPress(char& key)
 {
-    if (key < '0' || key > '9')
+    if (!app::IsDigit(key))
         key = '\0';
 }
 

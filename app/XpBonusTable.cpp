@@ -1,5 +1,7 @@
 #include "app/XpBonusTable.h"
 
+#include "app/Digits.h"
+
 namespace app {
 
 namespace {
@@ -50,9 +52,8 @@ std::string NormalizedValue(const std::string& cellText)
 {
     if (cellText.empty())
         return "0";
-    for (char c : cellText)
-        if (c < '0' || c > '9')
-            return cellText;  // not a number: copied as it is
+    if (!AllDigits(cellText))
+        return cellText;  // not a number: copied as it is
     // A leading zero reads as octal in engines that parse C notation.
     size_t first = cellText.find_first_not_of('0');
     if (first == std::string::npos)

@@ -126,15 +126,6 @@ bool GridModel::SetCell(int col, int row, const std::string& text)
     return true;
 }
 
-void GridModel::AssignColumn(int col, const std::vector<std::string>& lines)
-{
-    if (col < 0 || col >= colCount_)
-        throw Exception("Grid index out of range");
-    const int n = std::min(static_cast<int>(lines.size()), rowCount_);
-    for (int r = 0; r < n; ++r)
-        cells_[Index(col, r)] = lines[static_cast<size_t>(r)];
-}
-
 bool GridModel::IsValidCell(GridCoord cell) const
 {
     return cell.col >= 0 && cell.row >= 0 && cell.col < colCount_ && cell.row < rowCount_;

@@ -83,8 +83,6 @@ public:
     const std::string& Cell(int col, int row) const;
     // Returns whether the text changed.
     bool SetCell(int col, int row, const std::string& text);
-    // Writes lines into rows 0 .. min(n, RowCount) - 1 of `col`; the rows below keep their text.
-    void AssignColumn(int col, const std::vector<std::string>& lines);
 
     GridCoord Current() const { return current_; }
     // Moves the current cell without asking anyone (range checked, clamped).

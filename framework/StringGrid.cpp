@@ -13,7 +13,7 @@ namespace fw {
 
 // ---- InplaceEdit ----
 
-InplaceEdit::InplaceEdit(StringGrid* grid) : WinControl(grid), grid_(grid)
+InplaceEdit::InplaceEdit(Component* owner) : WinControl(owner)
 {
     SetVisible(false);
     SetParentFont(false);
@@ -81,7 +81,8 @@ LRESULT InplaceEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             break;
         case WM_KILLFOCUS:
             result = WinControl::WndProc(message, wParam, lParam);
-            grid_->EditorLostFocus(reinterpret_cast<HWND>(wParam));
+            if (OnFocusLost)
+                OnFocusLost(reinterpret_cast<HWND>(wParam));
             break;
         default:
             result = WinControl::WndProc(message, wParam, lParam);
@@ -90,7 +91,8 @@ LRESULT InplaceEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (depth_ == 0 && dirty_) {
         dirty_ = false;
-        grid_->EditorChanged();
+        if (OnCommit)
+            OnCommit();
     }
     return result;
 }
@@ -102,8 +104,10 @@ void InplaceEdit::Paste()
     const size_t end = text.find_first_of("\r\n");
     if (end != std::string::npos)
         text.resize(end);
-    if (grid_->OnPasteText)
-        grid_->OnPasteText(text);
+    if (OnPasteText)
+        OnPasteText(text);
+    if (text.empty())
+        return;
     SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
@@ -115,7 +119,8 @@ void InplaceEdit::KeyDown(WORD& key, ShiftState shift)
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-        grid_->Navigate(key, shift);
+        if (OnNavigationKey)
+            OnNavigationKey(key, shift);
         key = 0;
         break;
     default:
@@ -125,7 +130,7 @@ void InplaceEdit::KeyDown(WORD& key, ShiftState shift)
 
 void InplaceEdit::KeyPress(char& key)
 {
-    grid_->EditorKeyPress(key);
+    WinControl::KeyPress(key);
     if (key == '\r' || key == 27) {
         // Enter and Escape would only beep in a one-line edit.
         if (key == '\r')
@@ -149,11 +154,10 @@ bool InplaceEdit::CommandNotify(WORD code, LRESULT& result)
         return false;
     result = 0;
     if (!quiet_) {
-        if (depth_ > 0) {
+        if (depth_ > 0)
             dirty_ = true;
-        } else {
-            grid_->EditorChanged();
-        }
+        else if (OnCommit)
+            OnCommit();
     }
     return true;
 }
@@ -331,13 +335,6 @@ void StringGrid::SetCells(int col, int row, const std::string& text)
     }
 }
 
-void StringGrid::AssignColumn(int col, const std::vector<std::string>& lines)
-{
-    const int n = std::min(static_cast<int>(lines.size()), RowCount());
-    for (int r = 0; r < n; ++r)
-        SetCells(col, r, lines[static_cast<size_t>(r)]);
-}
-
 bool StringGrid::FocusCell(int col, int row)
 {
     GridCoord target{col, row};
@@ -477,24 +474,43 @@ void StringGrid::ShowEditor(bool selectAll)
 {
     if (!model_.Has(goEditing) || !HandleAllocated() || !Enabled())
         return;
-    if (!editor_) {
-        editor_ = new InplaceEdit(this);
-        editor_->SetParent(this);
-    }
-    editor_->SetFont(GetFont());
-    editor_->SetColor(GetColor());
-    editor_->HandleNeeded();
+    InplaceEdit& editor = MakeEditor();
+    // A cell scrolled away with the scroll bar comes back into view first.
     const GridCoord cur = model_.Current();
-    editor_->SetTextQuiet(Cells(cur.col, cur.row));
+    const int top = model_.TopRowShowing(cur.row, ClientH());
+    if (top != model_.TopRow())
+        ScrollTo(top);
+    editor.SetFont(GetFont());
+    editor.SetColor(GetColor());
+    editor.HandleNeeded();
+    editor.SetTextQuiet(Cells(cur.col, cur.row));
     if (selectAll)
-        editor_->SelectAll();
+        editor.SelectAll();
     else
-        editor_->SetSelection(static_cast<int>(Cells(cur.col, cur.row).size()), 0);
+        editor.SetSelection(static_cast<int>(Cells(cur.col, cur.row).size()), 0);
     editorShowing_ = true;
     PositionEditor();
-    editor_->SetVisible(true);
-    editor_->SetFocus();
+    editor.SetVisible(true);
+    editor.SetFocus();
     InvalidateCell(cur);
+}
+
+InplaceEdit& StringGrid::MakeEditor()
+{
+    if (editor_)
+        return *editor_;
+    editor_ = new InplaceEdit(this);
+    editor_->SetParent(this);
+    editor_->OnCommit = [this] { EditorChanged(); };
+    editor_->OnNavigationKey = [this](WORD key, ShiftState shift) { Navigate(key, shift); };
+    editor_->OnFocusLost = [this](HWND newFocus) { EditorLostFocus(newFocus); };
+    // The grid's key filter and paste hook see what is typed or pasted into its editor.
+    editor_->OnKeyPress = [this](char& key) { WinControl::KeyPress(key); };
+    editor_->OnPasteText = [this](std::string& text) {
+        if (OnPasteText)
+            OnPasteText(text);
+    };
+    return *editor_;
 }
 
 void StringGrid::HideEditor() { CloseEditor(true); }

@@ -18,9 +18,10 @@ class StringGrid;
 enum ScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // The cell editor: the platform's edit, without border, placed over the current cell.
+// It knows nothing of grids: its owner subscribes to its events.
 class InplaceEdit : public WinControl {
 public:
-    explicit InplaceEdit(StringGrid* grid);
+    explicit InplaceEdit(Component* owner);
     std::string ClassName() const override { return "TInplaceEdit"; }
 
     std::string Text() const { return WindowText(); }
@@ -30,6 +31,16 @@ public:
     void SetSelection(int start, int length);
     int SelStart() const;
     int SelLength() const;
+
+    // The user changed the text; raised once the outermost message is done with it, so
+    // a handler may rewrite the editor safely.
+    std::function<void()> OnCommit;
+    // Up, Down, Page Up or Page Down: the owner moves on (the key goes no further).
+    std::function<void(WORD key, ShiftState shift)> OnNavigationKey;
+    // The focus went to `newFocus` (may be nullptr).
+    std::function<void(HWND newFocus)> OnFocusLost;
+    // Sees pasted text (one line) and may change it; nothing is pasted when it ends empty.
+    std::function<void(std::string& text)> OnPasteText;
 
 protected:
     void FillCreateParams(CreateParams& params) override;
@@ -46,7 +57,6 @@ protected:
 private:
     void Paste();
 
-    StringGrid* grid_;
     int depth_ = 0;
     bool quiet_ = false;
     bool dirty_ = false;
@@ -93,8 +103,6 @@ public:
     // Redraws the cell; when it is the current cell and the editor shows, the editor
     // takes the new text, all selected.
     void SetCells(int col, int row, const std::string& text);
-    // Writes lines into rows 0 .. min(n, RowCount) - 1 of a column; rows below keep theirs.
-    void AssignColumn(int col, const std::vector<std::string>& lines);
 
     int Col() const { return model_.Current().col; }
     int Row() const { return model_.Current().row; }
@@ -108,8 +116,8 @@ public:
 
     bool EditorMode() const { return editorShowing_; }
     InplaceEdit* Editor() const { return editor_; }
-    // Opens the editor on the current cell (only while goEditing): all text selected,
-    // or the caret after the text.
+    // Opens the editor on the current cell (only while goEditing), scrolling the cell into
+    // view first: all text selected, or the caret after the text.
     void ShowEditor(bool selectAll = true);
     void HideEditor();
 
@@ -122,7 +130,8 @@ public:
     std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
     // (col, row, text) - raised after the cell took the editor's text.
     std::function<void(int col, int row, const std::string& text)> OnSetEditText;
-    // Sees pasted text before it reaches the editor and may change it.
+    // Sees pasted text before it reaches the editor and may change it; a text that ends
+    // empty pastes nothing (the selection and the cell stay as they were).
     std::function<void(std::string& text)> OnPasteText;
 
 protected:
@@ -142,7 +151,6 @@ protected:
     virtual bool SelectCell(int col, int row);
 
 private:
-    friend class InplaceEdit;
     int ClientW() const;
     int ClientH() const;
     bool TrySelect(GridCoord target);
@@ -153,8 +161,8 @@ private:
     void ScrollTo(int topRow);
     void PositionEditor();
     void CloseEditor(bool focusGrid);
+    InplaceEdit& MakeEditor();
     void EditorChanged();
-    void EditorKeyPress(char& key) { WinControl::KeyPress(key); }
     void EditorLostFocus(HWND newFocus);
     void StructureChanged();
 

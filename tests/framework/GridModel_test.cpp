@@ -126,29 +126,14 @@ TEST(GridModel, TopRowShowingScrollsAsLittleAsPossible)
     }
 }
 
-TEST(GridModel, CellsColumnAssignAndResizing)
+TEST(GridModel, CellsAndResizing)
 {
     GridModel m = BonusGrid();
     EXPECT_TRUE(m.SetCell(1, 1, "50"));
     EXPECT_FALSE(m.SetCell(1, 1, "50")) << "an unchanged write reports no change";
-    for (int r = 0; r < 41; ++r)
-        m.SetCell(3, r, "old");
-    // Ten lines: rows 0..9 change, rows 10..40 keep their text.
-    std::vector<std::string> lines = {"title"};
-    for (int i = 1; i <= 9; ++i)
-        lines.push_back(std::to_string(i * 100));
-    m.AssignColumn(3, lines);
-    EXPECT_EQ(m.Cell(3, 0), "title");
-    EXPECT_EQ(m.Cell(3, 9), "900");
-    EXPECT_EQ(m.Cell(3, 10), "old");
-    EXPECT_EQ(m.Cell(3, 40), "old");
-    // More lines than rows: the extra lines are ignored.
-    m.AssignColumn(2, std::vector<std::string>(60, "x"));
-    EXPECT_EQ(m.Cell(2, 40), "x");
     EXPECT_EQ(m.Cell(9, 9), "") << "outside reads as empty";
     EXPECT_THROW(m.SetCell(4, 0, "x"), fw::Exception);
     EXPECT_THROW(m.SetCell(0, 41, "x"), fw::Exception);
-    EXPECT_THROW(m.AssignColumn(-1, lines), fw::Exception);
     EXPECT_THROW(m.SetCurrent({0, 1}), fw::Exception) << "a fixed cell cannot be current";
 
     m.SetCurrent({3, 40});
