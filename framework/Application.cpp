@@ -139,13 +139,20 @@ void Application::Run()
 
 void Application::ProcessMessages()
 {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ProcessMessage(msg)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    while (ProcessOneMessage()) {
     }
+}
+
+bool Application::ProcessOneMessage()
+{
+    MSG msg;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (!ProcessMessage(msg)) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // for the loops outside
+        return false;
+    }
+    return true;
 }
 
 void Application::Terminate()

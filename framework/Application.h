@@ -57,6 +57,8 @@ public:
     bool HandleMessage();
     // Handles the messages waiting now, without blocking.
     void ProcessMessages();
+    // Handles one waiting message; false when none was waiting (or the quit message came).
+    bool ProcessOneMessage();
     void Terminate();
     bool Terminated() const { return terminated_; }
 

@@ -44,29 +44,9 @@ protected:
         fwtest::Drain();
     }
 
-    // Steps a closed list with the arrow keys, as a user does.
-    void StepList(fw::ComboBox* list, int to)
-    {
-        while (list->ItemIndex() != to) {
-            fwtest::KeyDown(list->Handle(), list->ItemIndex() < to ? VK_DOWN : VK_UP);
-            fwtest::Drain();
-        }
-    }
-
-    void ClickCell(int col, int row)
-    {
-        RECT r = Grid().CellRect(col, row);
-        fwtest::Click(Grid().Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        fwtest::Drain();
-    }
-
-    void Type(const std::string& chars)
-    {
-        for (char ch : chars) {
-            fwtest::Char(GetFocus(), static_cast<unsigned char>(ch));
-            fwtest::Drain();
-        }
-    }
+    void StepList(fw::ComboBox* list, int to) { fwtest::StepList(*list, to); }
+    void ClickCell(int col, int row) { fwtest::ClickCell(Grid(), col, row); }
+    void Type(const std::string& chars) { fwtest::Type(chars); }
 
     bool Editing() const { return (form->StringGrid1->Options() & fw::goEditing) != 0; }
 
@@ -407,28 +387,10 @@ TEST_F(MainWindowTest, ScrollLevelsPastNineCannotBeSelectedButStillSetThePermiss
     EXPECT_EQ(Grid().Row(), 9);
 }
 
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        path = std::wstring(temp) + L"xpmain" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(path.c_str(), nullptr);
-    }
-    ~ScratchDir()
-    {
-        DeleteFileW((path + L"\\override\\xpbonus.2da").c_str());
-        RemoveDirectoryW((path + L"\\override").c_str());
-        RemoveDirectoryW(path.c_str());
-    }
-    std::wstring path;
-};
-
 TEST_F(MainWindowTest, TheWriteButtonWritesTheTableAndSaysSo)
 {
-    ScratchDir dir;
-    ChooseFolder(fw::Narrow(dir.path));
+    fwtest::ScratchFolder dir;
+    ChooseFolder(dir.Narrow());
     StepList(form->ComboBox2, 0);  // bgt locks
     Grid().SetCells(1, 5, "");     // an empty traps cell becomes 0
 
@@ -443,7 +405,7 @@ TEST_F(MainWindowTest, TheWriteButtonWritesTheTableAndSaysSo)
 
     app::GridCells cells(Grid());
     std::string expected = app::RenderXpBonusText(cells);
-    HANDLE h = CreateFileW((dir.path + L"\\override\\xpbonus.2da").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    HANDLE h = CreateFileW((dir.Path() + L"\\override\\xpbonus.2da").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     std::string bytes(4096, '\0');

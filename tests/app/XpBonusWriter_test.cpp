@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "../framework/BoxWatcher.h"
+#include "../framework/GuiTestUtil.h"
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
 #include "framework/Application.h"
@@ -20,45 +21,7 @@ namespace {
 
 using namespace fw::literals;
 
-// A fresh folder under the temporary folder, removed with everything in it afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        path_ = std::wstring(temp) + L"xpwriter" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                std::to_wstring(++counter);
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }
-    const std::wstring& Path() const { return path_; }
-    std::string Narrow() const { return fw::Narrow(path_); }
-
-    static void RemoveTree(const std::wstring& dir)
-    {
-        WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::wstring name = fd.cFileName;
-                if (name == L"." || name == L"..")
-                    continue;
-                std::wstring child = dir + L"\\" + name;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(child);
-                else
-                    DeleteFileW(child.c_str());
-            } while (FindNextFileW(h, &fd));
-            FindClose(h);
-        }
-        RemoveDirectoryW(dir.c_str());
-    }
-
-private:
-    std::wstring path_;
-};
+using fwtest::ScratchFolder;
 
 std::vector<std::wstring> Entries(const std::wstring& dir)
 {

@@ -1,9 +1,12 @@
 #include "BoxWatcher.h"
 
+#include <gtest/gtest.h>
+
+#include "framework/Cp1251.h"
+
 namespace testing_support {
 
 namespace {
-BoxWatcher* g_active = nullptr;
 
 std::wstring TextOf(HWND window)
 {
@@ -11,33 +14,9 @@ std::wstring TextOf(HWND window)
     GetWindowTextW(window, buffer, 1024);
     return buffer;
 }
-}  // namespace
-
-BoxWatcher::BoxWatcher(std::vector<HWND> windows) : windows_(std::move(windows))
-{
-    g_active = this;
-    timer_ = SetTimer(nullptr, 0, 30, OnTimer);
-}
-
-BoxWatcher::~BoxWatcher()
-{
-    KillTimer(nullptr, timer_);
-    g_active = nullptr;
-}
-
-BOOL CALLBACK BoxWatcher::FindBox(HWND window, LPARAM found)
-{
-    wchar_t cls[64] = {};
-    GetClassNameW(window, cls, 64);
-    if (IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // The box's icon sits in a static control of the icon type; its id differs between platforms.
-BOOL CALLBACK BoxWatcher::FindIcon(HWND child, LPARAM icon)
+BOOL CALLBACK FindIcon(HWND child, LPARAM icon)
 {
     if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
         *reinterpret_cast<HICON*>(icon) = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
@@ -46,23 +25,49 @@ BOOL CALLBACK BoxWatcher::FindIcon(HWND child, LPARAM icon)
     return TRUE;
 }
 
-void CALLBACK BoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+}  // namespace
+
+SeenBox ReadBox(HWND box)
 {
-    BoxWatcher* me = g_active;
-    if (!me || me->seen_.found)
-        return;
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-    if (!box)
-        return;
-    me->seen_.found = true;
-    me->seen_.caption = TextOf(box);
-    me->seen_.text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's message text
-    me->seen_.owner = GetWindow(box, GW_OWNER);
-    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&me->seen_.icon));
-    for (HWND w : me->windows_)
-        me->seen_.enabled.push_back(IsWindowEnabled(w) != FALSE);
+    SeenBox seen;
+    seen.found = true;
+    seen.caption = TextOf(box);
+    seen.text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's message text
+    seen.owner = GetWindow(box, GW_OWNER);
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.icon));
+    return seen;
+}
+
+BoxWatcher::BoxWatcher(std::vector<HWND> windows) : windows_(std::move(windows)), task_([this] { return Look(); })
+{
+    ++watching_;
+}
+
+BoxWatcher::~BoxWatcher() { --watching_; }
+
+bool BoxWatcher::Look()
+{
+    HWND box = fwtest::FindDialogBox();
+    if (!fwtest::IsMessageBox(box))
+        return false;
+    seen_ = ReadBox(box);
+    for (HWND w : windows_)
+        seen_.enabled.push_back(IsWindowEnabled(w) != FALSE);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+UnexpectedBoxGuard::UnexpectedBoxGuard()
+    : task_([] {
+          HWND box = fwtest::FindDialogBox();
+          if (BoxWatcher::AnyWatching() || !fwtest::IsMessageBox(box))
+              return false;
+          const SeenBox seen = ReadBox(box);
+          ADD_FAILURE() << "unexpected message box \"" << fw::Narrow(seen.caption) << "\": " << fw::Narrow(seen.text);
+          PostMessageW(box, WM_COMMAND, IDOK, 0);
+          return false;  // keep guarding
+      })
+{
 }
 
 }  // namespace testing_support

@@ -1,10 +1,14 @@
-// Finds the message box a call under test shows, reads it, and closes it with OK.
+// Finds the message box a call under test shows, reads it, and closes it with OK. While
+// a watcher lives, message boxes are expected; at any other time the failure-box guard
+// of the test runner fails the running test at once and closes the box.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "GuiTestUtil.h"
 
 namespace testing_support {
 
@@ -20,22 +24,36 @@ struct SeenBox {
 
 class BoxWatcher {
 public:
-    // Watches for a dialog box of this thread; `windows` are sampled while it shows.
+    // Watches for a message box of this thread; `windows` are sampled while it shows.
     explicit BoxWatcher(std::vector<HWND> windows = {});
     ~BoxWatcher();
     BoxWatcher(const BoxWatcher&) = delete;
     BoxWatcher& operator=(const BoxWatcher&) = delete;
 
     const SeenBox& Seen() const { return seen_; }
+    // Whether some watcher is waiting for a box now.
+    static bool AnyWatching() { return watching_ > 0; }
 
 private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    static BOOL CALLBACK FindBox(HWND window, LPARAM found);
-    static BOOL CALLBACK FindIcon(HWND child, LPARAM icon);
+    bool Look();
 
-    UINT_PTR timer_ = 0;
     std::vector<HWND> windows_;
     SeenBox seen_;
+    fwtest::TimerTask task_;
+    static inline int watching_ = 0;
+};
+
+// What the message box shows: its caption and its text.
+SeenBox ReadBox(HWND box);
+
+// Fails the running test at once when a message box shows that no watcher expects, and
+// closes it, so no test waits for a box nobody will close.
+class UnexpectedBoxGuard {
+public:
+    UnexpectedBoxGuard();
+
+private:
+    fwtest::TimerTask task_;
 };
 
 }  // namespace testing_support

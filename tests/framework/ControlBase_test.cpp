@@ -145,23 +145,6 @@ TEST_F(ControlBaseTest, ContextMenuRequestsArriveInClientCoordinates)
     EXPECT_EQ(form->glass->popups[1].y, -1);
 }
 
-HWND g_menuOwner = nullptr;
-
-void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    // The menu's own loop takes the keys: down to the second item, then Enter.
-    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_RETURN, 1);
-}
-
-void CALLBACK DismissMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    EndMenu();
-}
-
 TEST_F(ControlBaseTest, PopupMenuRunsTheChosenItem)
 {
     fw::PopupMenu menu(form.get());
@@ -170,13 +153,25 @@ TEST_F(ControlBaseTest, PopupMenuRunsTheChosenItem)
     menu.Add("-");
     menu.Add("Select all", [&] { ran.push_back("select all"); });
     SetForegroundWindow(form->Handle());
-    g_menuOwner = form->Handle();
+    HWND owner = form->Handle();
     POINT at = form->ClientToScreen(POINT{20, 20});
-    SetTimer(nullptr, 0, 50, ChooseSecondItem);
-    EXPECT_EQ(menu.Popup(at.x, at.y), 2);
+    {
+        // The menu's own loop takes the keys: down to the second item, then Enter.
+        fwtest::TimerTask chooser(
+            [owner] {
+                PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+                PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+                PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 1);
+                return true;
+            },
+            50);
+        EXPECT_EQ(menu.Popup(at.x, at.y), 2);
+    }
     EXPECT_EQ(ran, (std::vector<std::string>{"select all"}));
-    SetTimer(nullptr, 0, 50, DismissMenu);
-    EXPECT_EQ(menu.Popup(at.x, at.y), -1);
+    {
+        fwtest::TimerTask dismisser([] { return EndMenu() != FALSE; }, 50);
+        EXPECT_EQ(menu.Popup(at.x, at.y), -1);
+    }
     EXPECT_EQ(ran.size(), 1u);
 }
 

@@ -202,19 +202,6 @@ TEST(Form, TabMovesAmongEnabledTabStopsInTabOrder)
     EXPECT_EQ(form.ActiveControl(), p[0]);
 }
 
-struct ModalEnd {
-    HWND owner;
-    bool* ownerWasDisabled;
-    std::function<void()> end;
-} g_modal;
-
-void CALLBACK EndModalSoon(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    *g_modal.ownerWasDisabled = !IsWindowEnabled(g_modal.owner);
-    g_modal.end();
-}
-
 TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
 {
     std::vector<std::string> log;
@@ -236,11 +223,14 @@ TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
         SCOPED_TRACE(c.name);
         bool ownerDisabledWhileModal = false;
         dialog.OnShow = nullptr;
-        UINT_PTR timer = 0;
-        g_modal = ModalEnd{owner.Handle(), &ownerDisabledWhileModal, [&] { c.end(dialog); }};
-        timer = SetTimer(nullptr, 0, 20, EndModalSoon);
+        fwtest::TimerTask ender(
+            [&] {
+                ownerDisabledWhileModal = !IsWindowEnabled(owner.Handle());
+                c.end(dialog);
+                return true;
+            },
+            20);
         const int result = dialog.ShowModal();
-        KillTimer(nullptr, timer);
         EXPECT_EQ(result, c.expected);
         EXPECT_TRUE(ownerDisabledWhileModal);
         EXPECT_TRUE(IsWindowEnabled(owner.Handle()));

@@ -1,18 +1,94 @@
 #include "GuiTestUtil.h"
 
+#include <map>
+
 #include "framework/Application.h"
+#include "framework/Cp1251.h"
 
 namespace fwtest {
 
-void Drain(int rounds)
+void Drain(std::chrono::milliseconds budget)
 {
-    for (int i = 0; i < rounds; ++i) {
-        MSG msg;
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            break;
-        fw::Application::Instance().ProcessMessages();
+    const auto end = std::chrono::steady_clock::now() + budget;
+    while (std::chrono::steady_clock::now() < end && fw::Application::Instance().ProcessOneMessage()) {
     }
 }
+
+namespace {
+
+std::map<UINT_PTR, TimerTask*>& RunningTasks()
+{
+    static std::map<UINT_PTR, TimerTask*> tasks;
+    return tasks;
+}
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found)
+{
+    wchar_t cls[64] = {};
+    GetClassNameW(window, cls, 64);
+    if (IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void RemoveTree(const std::wstring& dir)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring child = dir + L"\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileW(child.c_str());
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+}  // namespace
+
+TimerTask::TimerTask(std::function<bool()> step, UINT intervalMs) : step_(std::move(step))
+{
+    timer_ = SetTimer(nullptr, 0, intervalMs, Tick);
+    RunningTasks()[timer_] = this;
+}
+
+TimerTask::~TimerTask()
+{
+    KillTimer(nullptr, timer_);
+    RunningTasks().erase(timer_);
+}
+
+void CALLBACK TimerTask::Tick(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = RunningTasks().find(id);
+    if (it == RunningTasks().end())
+        return;
+    TimerTask* task = it->second;
+    if (task->done_ || task->busy_)
+        return;
+    task->busy_ = true;
+    const bool done = task->step_();
+    task->busy_ = false;
+    task->done_ = done;
+}
+
+HWND FindDialogBox()
+{
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+bool IsMessageBox(HWND box) { return box && GetDlgItem(box, 0xFFFF) != nullptr; }
 
 Snapshot::Snapshot(HWND window)
 {
@@ -51,5 +127,49 @@ void KeyDown(HWND window, WORD key)
 }
 
 void Char(HWND window, wchar_t ch) { SendMessageW(window, WM_CHAR, ch, 1); }
+
+void ClickCell(fw::StringGrid& grid, int col, int row)
+{
+    const RECT r = grid.CellRect(col, row);
+    Click(grid.Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Drain();
+}
+
+void Type(const std::string& chars)
+{
+    for (char ch : chars) {
+        const std::wstring wide = fw::Widen(std::string(1, ch));
+        Char(GetFocus(), wide.empty() ? L'?' : wide[0]);
+        Drain();
+    }
+}
+
+void PressKey(WORD key)
+{
+    KeyDown(GetFocus(), key);
+    Drain();
+}
+
+void StepList(fw::ComboBox& list, int index)
+{
+    for (int step = 0; step <= list.ItemCount() && list.ItemIndex() != index; ++step) {
+        KeyDown(list.Handle(), list.ItemIndex() < index ? VK_DOWN : VK_UP);
+        Drain();
+    }
+}
+
+ScratchFolder::ScratchFolder()
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    path_ = std::wstring(temp) + L"xptest" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+            std::to_wstring(++counter);
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }
+
+std::string ScratchFolder::Narrow() const { return fw::Narrow(path_); }
 
 }  // namespace fwtest

@@ -1,19 +1,50 @@
-// Helpers for the window tests: bounded draining of the queue, rendering a control
-// through WM_PRINTCLIENT into a DIB, and synthetic mouse and key messages.
+// Helpers for the window tests, kept here once: draining the queue (bounded by time),
+// running code from a timer inside a modal loop, finding a dialog box, rendering through
+// WM_PRINTCLIENT into a DIB, synthetic mouse and key input, grid clicks and typing, and a
+// scratch folder.
 #pragma once
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
+#include "framework/ComboBox.h"
 #include "framework/Gdi.h"
+#include "framework/StringGrid.h"
 #include "framework/WinControl.h"
 
 namespace fwtest {
 
-// Handles what is waiting, at most `rounds` passes (so a message storm cannot hang a test).
-void Drain(int rounds = 20);
+// Handles what is waiting until the queue is empty, for at most `budget` (a message
+// storm cannot hang a test).
+void Drain(std::chrono::milliseconds budget = std::chrono::milliseconds(500));
+
+// Runs `step` from a thread timer, so also inside modal loops (message boxes, menus,
+// dialogs, ShowModal), until it returns true. Steps never overlap.
+class TimerTask {
+public:
+    explicit TimerTask(std::function<bool()> step, UINT intervalMs = 30);
+    ~TimerTask();
+    TimerTask(const TimerTask&) = delete;
+    TimerTask& operator=(const TimerTask&) = delete;
+    bool Done() const { return done_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+    std::function<bool()> step_;
+    UINT_PTR timer_ = 0;
+    bool done_ = false;
+    bool busy_ = false;
+};
+
+// The visible dialog box (message box, folder browser) of this thread, or nullptr.
+HWND FindDialogBox();
+// Whether a dialog box is a message box (it has the platform's message text).
+bool IsMessageBox(HWND box);
 
 // A picture of a window's client area as its own WM_PRINTCLIENT painting draws it.
 class Snapshot {
@@ -33,5 +64,29 @@ void Click(HWND window, int x, int y);
 void DoubleClick(HWND window, int x, int y);
 void KeyDown(HWND window, WORD key);
 void Char(HWND window, wchar_t ch);
+
+// A click in the middle of a grid cell, then the queue drained.
+void ClickCell(fw::StringGrid& grid, int col, int row);
+// Types the characters one by one into whatever has the focus, draining after each.
+void Type(const std::string& chars);
+// A key pressed in whatever has the focus, then the queue drained.
+void PressKey(WORD key);
+// Steps a closed drop-down list with the arrow keys to `index`, as a user does; stops
+// after one pass over the items if the list does not get there.
+void StepList(fw::ComboBox& list, int index);
+
+// A fresh folder under the temporary folder, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::wstring& Path() const { return path_; }
+    std::string Narrow() const;
+
+private:
+    std::wstring path_;
+};
 
 }  // namespace fwtest

@@ -73,24 +73,9 @@ public:
         RECT r = grid->CellRect(col, row);
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
-    void ClickCell(int col, int row)
-    {
-        POINT p = CellPoint(col, row);
-        fwtest::Click(grid->Handle(), p.x, p.y);
-        fwtest::Drain();
-    }
-    void Type(const std::string& chars)
-    {
-        for (char ch : chars) {
-            fwtest::Char(GetFocus(), static_cast<unsigned char>(ch));
-            fwtest::Drain();
-        }
-    }
-    void Key(WORD key)
-    {
-        fwtest::KeyDown(GetFocus(), key);
-        fwtest::Drain();
-    }
+    void ClickCell(int col, int row) { fwtest::ClickCell(*grid, col, row); }
+    void Type(const std::string& chars) { fwtest::Type(chars); }
+    void Key(WORD key) { fwtest::PressKey(key); }
     std::string EditorText() const { return grid->EditorMode() ? grid->Editor()->Text() : "<closed>"; }
     bool AllSelected() const
     {
