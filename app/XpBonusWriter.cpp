@@ -190,9 +190,9 @@ std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, 
 
 void ShowWriteSuccess()
 {
-    // Owned by the application's hidden window, so the main window stays enabled.
-    std::wstring text = fw::Widen(std::string("Файл таблицы опыта успешно создан!"_cp1251));
-    MessageBoxW(fw::Application::Instance().Handle(), text.c_str(), L"", MB_OK | MB_ICONINFORMATION);
+    // Owned by the application's hidden window; the main window stays enabled.
+    fw::Application::Instance().ShowMessageBox(std::string("Файл таблицы опыта успешно создан!"_cp1251), "",
+                                               MB_OK | MB_ICONINFORMATION, fw::Application::BoxOthers::Enabled);
 }
 
 void WriteXpBonus(const std::string& gameFolder, CellAccess& cells)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "framework/Cp1251.h"
 #include "framework/Exceptions.h"
@@ -161,10 +162,22 @@ void Application::Terminate()
     PostQuitMessage(0);
 }
 
-int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags)
+int Application::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags,
+                                BoxOthers others)
 {
-    TaskWindowsDisabler disabled;
-    return MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
+    // The box belongs to our hidden window, which the platform would activate when the
+    // box goes: give the activation back to the window that had it.
+    HWND active = GetActiveWindow();
+    int result = 0;
+    {
+        std::optional<TaskWindowsDisabler> disabled;
+        if (others == BoxOthers::Disabled)
+            disabled.emplace();
+        result = MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
+    }
+    if (active && active != handle_ && IsWindowVisible(active) && IsWindowEnabled(active))
+        SetActiveWindow(active);
+    return result;
 }
 
 void Application::ShowException(const Exception& failure)

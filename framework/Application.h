@@ -62,8 +62,12 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // A message box with every window of the program disabled while it shows.
-    int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
+    // A message box owned by the hidden application window, with every other window of
+    // the program disabled while it shows (or left enabled); afterwards the window that
+    // was active is active again.
+    enum class BoxOthers { Disabled, Enabled };
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags,
+                       BoxOthers others = BoxOthers::Disabled);
 
     // The default failure box: the failure's text (with a full stop), the title, the stop icon.
     void ShowException(const Exception& failure);

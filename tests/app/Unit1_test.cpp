@@ -17,6 +17,7 @@
 #include "app/GridCells.h"
 #include "app/Unit2.h"
 #include "app/XpBonusTable.h"
+#include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
@@ -545,6 +546,140 @@ TEST_F(MainWindowTest, FolderNameOutsideTheCodePageIsRefusedNotGuessed)
     ASSERT_TRUE(watcher.Seen().found);
     EXPECT_EQ(watcher.Seen().text, fw::Widen(fw::FailureBoxText(fw::EInOutError(fw::kIoInvalidFilename).Message())));
     EXPECT_EQ(GetFileAttributesW((scratch.path + L"\\Cafe Uber Lodz\\override").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+
+namespace {
+
+void ClickControl(fw::Form& form, const fw::Control& control)
+{
+    RECT b = control.BoundsRect();
+    fwtest::Click(form.Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+}
+
+// After the cell editor had the focus, the window is activated again: the focus goes
+// back to the grid on its current cell, and an arrow key moves in the grid, not a list.
+TEST_F(MainWindowTest, FocusComesBackToTheGridWhateverActivatesTheWindowAgain)
+{
+    fwtest::ScratchFolder dir;
+    TForm2 about;
+    form->AboutForm = &about;
+    struct Way {
+        const char* what;
+        std::function<void()> leaveAndComeBack;
+    } ways[] = {
+        {"the success box dismissed",
+         [&] {
+             testing_support::BoxWatcher watcher;
+             ClickControl(*form, *form->SpeedButton1);
+             fwtest::Drain();
+             EXPECT_TRUE(watcher.Seen().found);
+         }},
+        {"the About window closed",
+         [&] {
+             fwtest::TimerTask closer([&] {
+                 if (!IsWindowVisible(about.Handle()))
+                     return false;
+                 ClickControl(about, *about.SpeedButton1);
+                 return true;
+             });
+             ClickControl(*form, *form->SpeedButton2);
+             fwtest::Drain();
+             EXPECT_TRUE(closer.Done());
+         }},
+        {"another program left with Alt+Tab",
+         [&] {
+             HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                          nullptr, GetModuleHandleW(nullptr), nullptr);
+             SetActiveWindow(other);
+             fwtest::Drain();
+             SetActiveWindow(form->Handle());
+             fwtest::Drain();
+             DestroyWindow(other);
+         }},
+    };
+    ChooseFolder(dir.Narrow());
+    StepList(form->ComboBox1, 6);
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        ClickCell(1, 3);
+        ClickCell(1, 3);
+        ASSERT_TRUE(Grid().EditorMode());
+        ASSERT_EQ(GetFocus(), Grid().Editor()->Handle());
+        const std::string below = Grid().Cells(1, 4);
+
+        way.leaveAndComeBack();
+
+        EXPECT_EQ(GetFocus(), Grid().Handle());
+        EXPECT_FALSE(Grid().EditorMode());
+        fwtest::PressKey(VK_DOWN);
+        EXPECT_EQ(Grid().Row(), 4);
+        EXPECT_EQ(Grid().Cells(1, 4), below);
+        EXPECT_EQ(form->ComboBox1->ItemIndex(), 6);
+        EXPECT_EQ(form->ComboBox2->ItemIndex(), 1);
+        EXPECT_EQ(form->ComboBox3->ItemIndex(), 1);
+    }
+    form->AboutForm = nullptr;
+}
+
+TEST_F(MainWindowTest, TheEditorOpensOnlyOnAVisibleCell)
+{
+    ChooseFolder("C:\\Games");
+    StepList(form->ComboBox1, 6);
+    Grid().SetFocus();
+    ClickCell(1, 2);
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+        std::string cell;
+    } cases[] = {
+        {"typing a digit", [] { fwtest::Type("5"); }, "5"},
+        {"F2", [] { fwtest::PressKey(VK_F2); }, "1000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Grid().SetCells(1, 2, "1000");
+        for (int i = 0; i < 3; ++i)
+            SendMessageW(Grid().Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+        fwtest::Drain();
+        ASSERT_GT(Grid().TopRow(), 2) << "the current cell is out of view";
+        c.open();
+        ASSERT_TRUE(Grid().EditorMode());
+        EXPECT_EQ(Grid().TopRow(), 2);
+        RECT cell = Grid().CellRect(1, 2);
+        RECT editor;
+        GetWindowRect(Grid().Editor()->Handle(), &editor);
+        MapWindowPoints(nullptr, Grid().Handle(), reinterpret_cast<POINT*>(&editor), 2);
+        EXPECT_EQ(editor.left, cell.left + 2);
+        EXPECT_EQ(editor.top, cell.top + 2);
+        EXPECT_EQ(Grid().Cells(1, 2), c.cell);
+        fwtest::PressKey(VK_DOWN);  // leave the editor
+        fwtest::PressKey(VK_UP);
+    }
+}
+
+TEST_F(MainWindowTest, APasteWithoutDigitsChangesNothing)
+{
+    ChooseFolder("C:\\Games");
+    StepList(form->ComboBox1, 6);
+    Grid().SetFocus();
+    ClickCell(1, 3);
+    ClickCell(1, 3);
+    ASSERT_TRUE(Grid().EditorMode());
+    Grid().SetCells(1, 3, "1000");
+    auto* editor = Grid().Editor();
+    editor->SetSelection(1, 2);
+    for (const char* pasted : {"abc", " - ", ""}) {
+        SCOPED_TRACE(std::string("pasted \"") + pasted + "\"");
+        ASSERT_TRUE(fw::Clipboard::SetText(pasted));
+        SendMessageW(editor->Handle(), WM_PASTE, 0, 0);
+        fwtest::Drain();
+        EXPECT_EQ(Grid().Cells(1, 3), "1000");
+        EXPECT_EQ(editor->Text(), "1000");
+        EXPECT_EQ(editor->SelStart(), 1);
+        EXPECT_EQ(editor->SelLength(), 2);
+    }
 }
 
 }  // namespace
