@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
@@ -679,6 +681,202 @@ TEST_F(MainWindowTest, APasteWithoutDigitsChangesNothing)
         EXPECT_EQ(editor->Text(), "1000");
         EXPECT_EQ(editor->SelStart(), 1);
         EXPECT_EQ(editor->SelLength(), 2);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+std::string S(std::string_view text) { return std::string(text); }
+
+// The window's rules as data: its texts, fonts and grid, and what a handful of actions
+// do, each action on a fresh window.
+TEST(MainWindowRules, TextsFontsGridAndActions)
+{
+    auto form = std::make_unique<TForm1>();
+    const std::vector<std::string> common = {
+        S("Таблица опыта, используемая для Baldur's Gate Trilogy"_cp1251),
+        S("Таблица опыта, используемая в оригинальном Baldur's Gate 2"_cp1251),
+        S("10% от значений таблицы опыта оригинального Baldur's Gate 2"_cp1251),
+        S("50% от значений таблицы опыта оригинального Baldur's Gate 2"_cp1251),
+        S("Таблица с прогрессирующей шкалой опыта"_cp1251),
+        "",
+        S("Пользовательская таблица опыта (режим редактирования)"_cp1251),
+    };
+    auto items = [&common](std::string_view fifth) {
+        std::vector<std::string> list = common;
+        list[5] = std::string(fifth);
+        return list;
+    };
+    struct Text {
+        const char* what;
+        std::vector<std::string> actual;
+        std::vector<std::string> expected;
+    } texts[] = {
+        {"window caption", {form->Caption()}, {S("Редактор таблицы опыта для BG2 / BGT"_cp1251)}},
+        {"Label1", {form->Label1->Caption()}, {S("Расположение каталога с игрой:"_cp1251)}},
+        {"Label2", {form->Label2->Caption()}, {S("Опыт за обезвреживание ловушек:"_cp1251)}},
+        {"Label3", {form->Label3->Caption()}, {S("Опыт за взлом сундуков/дверей:"_cp1251)}},
+        {"Label4", {form->Label4->Caption()}, {S("Опыт за изучение заклинаний со свитков:"_cp1251)}},
+        {"ComboBox1", form->ComboBox1->Items(), items("Опыт за обезвреживание ловушек не выдается"_cp1251)},
+        {"ComboBox2", form->ComboBox2->Items(), items("Опыт за взлом сундуков/дверей не выдается"_cp1251)},
+        {"ComboBox3", form->ComboBox3->Items(), items("Опыт за изучение заклинаний со свитков не выдается"_cp1251)},
+        {"write button", {form->SpeedButton1->Caption()}, {S("Записать"_cp1251)}},
+        {"About button", {form->SpeedButton2->Caption()}, {""}},
+        {"browser title", {form->ElFolderDialog1->Title}, {S("Выбор каталога..."_cp1251)}},
+        {"browser prompt", {form->ElFolderDialog1->Prompt}, {S("Укажите расположение каталога с игрой:"_cp1251)}},
+    };
+    for (const Text& t : texts) {
+        SCOPED_TRACE(t.what);
+        EXPECT_EQ(t.actual, t.expected);
+    }
+
+    struct FontRule {
+        const char* what;
+        const fw::Control* control;
+        fw::Color colour;
+        bool parentFont;
+    } fonts[] = {
+        {"window", form.get(), fw::clWindowText, true},
+        {"Label1", form->Label1, fw::clWindowText, true},
+        {"Label2", form->Label2, fw::clGray, false},
+        {"grid", form->StringGrid1, fw::clGray, false},
+    };
+    for (const FontRule& f : fonts) {
+        SCOPED_TRACE(f.what);
+        EXPECT_EQ(f.control->GetFont().Name(), "MS Sans Serif");
+        EXPECT_EQ(f.control->GetFont().Height(), 11);
+        EXPECT_EQ(f.control->GetFont().Style(), 0u);
+        EXPECT_EQ(f.control->GetFont().GetColor(), f.colour);
+        EXPECT_EQ(f.control->ParentFont(), f.parentFont);
+    }
+
+    fw::StringGrid& grid = *form->StringGrid1;
+    struct Number {
+        const char* what;
+        long actual, expected;
+    } numbers[] = {
+        {"columns", grid.ColCount(), 4},
+        {"rows", grid.RowCount(), 41},
+        {"fixed columns", grid.FixedCols(), 1},
+        {"fixed rows", grid.FixedRows(), 1},
+        {"column 0 width", grid.ColWidths(0), 35},
+        {"column 1 width", grid.ColWidths(1), 89},
+        {"column 2 width", grid.ColWidths(2), 106},
+        {"column 3 width", grid.ColWidths(3), 114},
+        {"row height", grid.DefaultRowHeight(), 20},
+        {"grid lines", grid.GridLineWidth(), 1},
+        {"visible level rows", grid.VisibleRowCount(), 7},
+        {"options", static_cast<long>(grid.Options()),
+         fw::goFixedVertLine | fw::goFixedHorzLine | fw::goVertLine | fw::goHorzLine | fw::goDrawFocusSelected |
+             fw::goThumbTracking},
+        {"scroll bars", grid.ScrollBars(), fw::ssVertical},
+        {"border", grid.BorderStyle(), fw::bsSingle},
+        {"background", static_cast<long>(grid.GetColor()), 16775137},
+        {"tab order", grid.TabOrder(), 1},
+        {"tab stop", grid.TabStop(), false},
+    };
+    for (const Number& n : numbers) {
+        SCOPED_TRACE(n.what);
+        EXPECT_EQ(n.actual, n.expected);
+    }
+    form.reset();
+
+    // Each action starts on a fresh, shown window: as started, with a folder chosen, or
+    // with the editor open on traps level 10 under the custom choice and "12" typed.
+    enum Start { AsStarted, FolderChosen, EditorOpen };
+    struct Action {
+        const char* what;
+        Start start;
+        std::function<void(TForm1&)> check;
+    } actions[] = {
+        {"Tab skips the lists while they are disabled", AsStarted,
+         [](TForm1& f) {
+             SetFocus(f.Handle());
+             for (int i = 0; i < 4; ++i) {
+                 MSG msg = {GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
+                 IsDialogMessageW(f.Handle(), &msg);
+                 fwtest::Drain();
+                 for (fw::ComboBox* list : {f.ComboBox1, f.ComboBox2, f.ComboBox3})
+                     EXPECT_NE(GetFocus(), list->Handle()) << list->Name();
+             }
+         }},
+        {"Escape in the editor changes nothing and keeps it open", EditorOpen,
+         [](TForm1& f) {
+             fwtest::Type("\x1B");
+             EXPECT_TRUE(f.StringGrid1->EditorMode());
+             EXPECT_EQ(f.StringGrid1->Cells(1, 10), "12");
+         }},
+        {"Ctrl+V typed in the editor pastes nothing", EditorOpen,
+         [](TForm1& f) {
+             ASSERT_TRUE(fw::Clipboard::SetText("99"));
+             fwtest::Type("\x16");
+             EXPECT_EQ(f.StringGrid1->Editor()->Text(), "12");
+             EXPECT_EQ(f.StringGrid1->Cells(1, 10), "12");
+         }},
+        {"Page Up leaves the editor and moves a page up", EditorOpen,
+         [](TForm1& f) {
+             fwtest::PressKey(VK_PRIOR);
+             EXPECT_FALSE(f.StringGrid1->EditorMode());
+             EXPECT_EQ(f.StringGrid1->Row(), 4) << "a page is the visible rows less one";
+             EXPECT_EQ(f.StringGrid1->Cells(1, 10), "12");
+             EXPECT_EQ(GetFocus(), f.StringGrid1->Handle());
+         }},
+        {"a refused click on level 20 of the scrolls column", FolderChosen,
+         [](TForm1& f) {
+             fwtest::StepList(*f.ComboBox3, 6);
+             f.StringGrid1->SetFocus();
+             fwtest::ClickCell(*f.StringGrid1, 1, 2);
+             f.StringGrid1->SetTopRow(15);
+             fwtest::Drain();
+             fwtest::ClickCell(*f.StringGrid1, 3, 20);
+             EXPECT_EQ(f.StringGrid1->Col(), 1);
+             EXPECT_EQ(f.StringGrid1->Row(), 2);
+             EXPECT_TRUE(f.StringGrid1->Options() & fw::goEditing) << "column 3's choice still read";
+         }},
+        {"a write failure through the button", FolderChosen,
+         [](TForm1& f) {
+             fwtest::ScratchFolder dir;
+             HANDLE file = CreateFileW((dir.Path() + L"\\override").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       0, nullptr);
+             ASSERT_NE(file, INVALID_HANDLE_VALUE);
+             CloseHandle(file);
+             f.SCButtonEdit1->SetText(dir.Narrow());
+             fwtest::Drain();
+             {
+                 testing_support::BoxWatcher failure;
+                 ClickControl(f, *f.SpeedButton1);
+                 fwtest::Drain();
+                 ASSERT_TRUE(failure.Seen().found);
+                 EXPECT_EQ(failure.Seen().text, fw::Widen(fw::EInOutError(3).Message() + "."));
+                 EXPECT_EQ(failure.Seen().icon, LoadIconW(nullptr, IDI_HAND));
+             }
+             testing_support::BoxWatcher success;
+             fwtest::Drain(std::chrono::milliseconds(200));
+             Sleep(100);
+             fwtest::Drain();
+             EXPECT_FALSE(success.Seen().found) << "no success box after a failure";
+         }},
+    };
+    for (const Action& a : actions) {
+        SCOPED_TRACE(a.what);
+        TForm1 f;
+        f.Show();
+        fwtest::Drain();
+        if (a.start != AsStarted) {
+            f.SCButtonEdit1->SetText("C:\\Games");
+            fwtest::Drain();
+        }
+        if (a.start == EditorOpen) {
+            fwtest::StepList(*f.ComboBox1, 6);
+            f.StringGrid1->SetFocus();
+            f.StringGrid1->SetTopRow(5);
+            fwtest::ClickCell(*f.StringGrid1, 1, 10);
+            fwtest::Type("12");
+            ASSERT_TRUE(f.StringGrid1->EditorMode());
+        }
+        a.check(f);
     }
 }
 
