@@ -3,7 +3,6 @@ find_package(GTest REQUIRED)
 find_package(benchmark QUIET)
 
 set(SAN_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-add_compile_options(-Wall -Wextra -Werror=return-type)
 
 add_library(xpcore STATIC ${NATIVE_SOURCES})
 target_include_directories(xpcore PUBLIC ${CMAKE_SOURCE_DIR})

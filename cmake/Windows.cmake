@@ -1,6 +1,5 @@
 # Windows build (mingw-w64, 32-bit): the program, the tests run under Wine, the timing harnesses.
 enable_language(RC)
-add_compile_options(-Wall -Wextra -Werror=return-type)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 set(WIN_LIBS comctl32 shell32 ole32 uuid gdi32 user32 kernel32 comdlg32 uxtheme shlwapi)

@@ -43,7 +43,8 @@ void WinControl::UnlistChildren()
 WinControl* WinControl::FromHandle(HWND window)
 {
     // Ours are the windows whose class has our procedure; the object sits in their slot.
-    if (!window || GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&StaticWndProc))
+    if (!window || static_cast<ULONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC)) !=
+                       reinterpret_cast<ULONG_PTR>(&StaticWndProc))
         return nullptr;
     return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, WindowSlotOffset(window)));
 }
