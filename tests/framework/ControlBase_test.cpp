@@ -293,6 +293,90 @@ TEST_F(ControlBaseTest, OurWindowsAreKnownByTheirProcedureAndClassNamesByTheirBa
     EXPECT_THROW(clash->SetParent(form.get()), fw::Exception) << "its window is made at once";
 }
 
+// A windowless control that writes down what the mouse does to it.
+class MouseLog : public fw::Control {
+public:
+    MouseLog(fw::WinControl* parent, std::vector<std::string>& log, RECT bounds) : Control(parent), log_(log)
+    {
+        clickOnRelease_ = true;
+        SetParent(parent);
+        SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+
+protected:
+    void MouseDown(fw::MouseButton b, fw::ShiftState s, int x, int y) override { Note("down", b, s, x, y); }
+    void MouseUp(fw::MouseButton b, fw::ShiftState s, int x, int y) override { Note("up", b, s, x, y); }
+    void MouseMove(fw::ShiftState s, int x, int y) override { Note("move", fw::MouseButton::Left, s, x, y); }
+    void Click() override { log_.push_back(Name() + " click"); }
+    void DblClick() override { log_.push_back(Name() + " dblclick"); }
+
+private:
+    void Note(const char* what, fw::MouseButton b, fw::ShiftState s, int x, int y)
+    {
+        std::string text = Name() + " " + what;
+        if (b == fw::MouseButton::Right)
+            text += " right";
+        if (s & fw::ssDouble)
+            text += " double";
+        log_.push_back(text + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+    std::vector<std::string>& log_;
+};
+
+// Presses go to the windowless child under the pointer, which keeps the mouse until the
+// last button is let go; a click needs the release inside it.
+TEST_F(ControlBaseTest, WindowlessChildrenGetTheMouseThroughTheParentsCapture)
+{
+    std::vector<std::string> log;
+    auto* a = new MouseLog(form.get(), log, RECT{200, 100, 240, 120});
+    a->SetName("a");
+    auto* b = new MouseLog(form.get(), log, RECT{250, 100, 290, 120});
+    b->SetName("b");
+    HWND f = form->Handle();
+    struct Step {
+        UINT message;
+        WPARAM keys;
+        POINT at;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        std::vector<std::string> log;
+        bool disableA = false;
+    } cases[] = {
+        {"press and release inside",
+         {{WM_LBUTTONDOWN, MK_LBUTTON, {205, 105}}, {WM_LBUTTONUP, 0, {206, 106}}},
+         {"a down 5,5", "a up 6,6", "a click"}},
+        {"dragged onto another child and released there",
+         {{WM_LBUTTONDOWN, MK_LBUTTON, {205, 105}},
+          {WM_MOUSEMOVE, MK_LBUTTON, {260, 105}},
+          {WM_LBUTTONUP, 0, {260, 105}}},
+         {"a down 5,5", "a move 60,5", "a up 60,5"}},
+        {"the right button clicks nothing",
+         {{WM_RBUTTONDOWN, MK_RBUTTON, {255, 105}}, {WM_RBUTTONUP, 0, {255, 105}}},
+         {"b down right 5,5", "b up right 5,5"}},
+        {"a double click",
+         {{WM_LBUTTONDOWN, MK_LBUTTON, {255, 105}},
+          {WM_LBUTTONUP, 0, {255, 105}},
+          {WM_LBUTTONDBLCLK, MK_LBUTTON, {255, 105}},
+          {WM_LBUTTONUP, 0, {255, 105}}},
+         {"b down 5,5", "b up 5,5", "b click", "b dblclick", "b down double 5,5", "b up 5,5", "b click"}},
+        {"a disabled child swallows the mouse",
+         {{WM_LBUTTONDOWN, MK_LBUTTON, {205, 105}}, {WM_LBUTTONUP, 0, {205, 105}}},
+         {},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        log.clear();
+        a->SetEnabled(!c.disableA);
+        for (const Step& s : c.steps)
+            SendMessageW(f, s.message, s.keys, MAKELPARAM(s.at.x, s.at.y));
+        EXPECT_EQ(log, c.log);
+        EXPECT_NE(GetCapture(), f) << "the capture ends with the last button";
+    }
+}
+
 TEST(Clipboard, PlainTextRoundTripsInCodePage1251)
 {
     const std::string text = "C:\\Games\\\xC8\xE3\xF0\xE0";  // "Игра" in cp1251
