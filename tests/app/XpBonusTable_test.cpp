@@ -4,10 +4,28 @@
 
 #include <sstream>
 
+#include "app/Digits.h"
 #include "app/Templates.h"
 
 namespace app {
 namespace {
+
+// The one digit rule: what the key filter keeps, what a paste keeps, what counts as a number.
+TEST(Digits, OnlyTheTenDecimalDigitsCount)
+{
+    struct Case {
+        std::string text, digits;
+        bool allDigits;
+    } cases[] = {
+        {"0123456789", "0123456789", true}, {"", "", true},      {"1 2a3", "123", false},
+        {"\xB9\xB2", "", false},            {"-5", "5", false}, {"12\r\n", "12", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("text \"" + c.text + "\"");
+        EXPECT_EQ(DigitsOf(c.text), c.digits);
+        EXPECT_EQ(AllDigits(c.text), c.allDigits);
+    }
+}
 
 std::vector<std::string> SplitCrLf(const std::string& text)
 {
