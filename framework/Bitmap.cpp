@@ -37,54 +37,77 @@ Bitmap::Bitmap(int width, int height, std::vector<std::uint32_t> pixels)
         throw Exception("Invalid bitmap size");
 }
 
-Bitmap Bitmap::FromBmp(const std::uint8_t* data, std::size_t size)
+namespace {
+
+// What the reader needs of a .bmp file, checked against the buffer it came in.
+struct BmpLayout {
+    int width = 0;
+    int height = 0;
+    bool topDown = false;
+    int bits = 0;
+    std::uint32_t colorsUsed = 0;
+    std::size_t paletteAt = 0;
+    std::size_t pixelsAt = 0;
+    std::size_t stride = 0;
+};
+
+BmpLayout ReadLayout(const std::uint8_t* data, std::size_t size)
 {
     if (!data || size < 14 + 40 || data[0] != 'B' || data[1] != 'M')
         throw EReadError("Bitmap image is not valid");
-    const std::uint32_t offBits = ReadLe(data + 10, 4);
     const std::uint8_t* h = data + 14;
     const std::uint32_t headerSize = ReadLe(h, 4);
     const std::int32_t width = static_cast<std::int32_t>(ReadLe(h + 4, 4));
     const std::int32_t rawHeight = static_cast<std::int32_t>(ReadLe(h + 8, 4));
-    const int bits = static_cast<int>(ReadLe(h + 14, 2));
-    const std::uint32_t compression = ReadLe(h + 16, 4);
-    std::uint32_t colorsUsed = ReadLe(h + 32, 4);
+    BmpLayout l;
+    l.bits = static_cast<int>(ReadLe(h + 14, 2));
     if (headerSize < 40 || width <= 0 || rawHeight == 0 || width > 16384 || rawHeight > 16384 ||
-        rawHeight < -16384 || compression != 0 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+        rawHeight < -16384 || ReadLe(h + 16, 4) != 0 /* compressed */ ||
+        (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 24 && l.bits != 32))
         throw EReadError("Bitmap image is not valid");
-    const bool topDown = rawHeight < 0;
-    const int height = topDown ? -rawHeight : rawHeight;
-    if (bits <= 8 && (colorsUsed == 0 || colorsUsed > (1u << bits)))
-        colorsUsed = 1u << bits;
-    if (bits > 8)
-        colorsUsed = 0;
+    l.width = width;
+    l.topDown = rawHeight < 0;
+    l.height = l.topDown ? -rawHeight : rawHeight;
+    l.colorsUsed = ReadLe(h + 32, 4);
+    if (l.bits <= 8 && (l.colorsUsed == 0 || l.colorsUsed > (1u << l.bits)))
+        l.colorsUsed = 1u << l.bits;
+    if (l.bits > 8)
+        l.colorsUsed = 0;
     // Every check subtracts from the size already known to fit, so none can wrap on the
     // 32-bit program (colorsUsed is at most 256 and the stride at most 64 KiB by now).
-    if (headerSize > size - 14 || colorsUsed * 4u > size - 14 - headerSize)
+    if (headerSize > size - 14 || l.colorsUsed * 4u > size - 14 - headerSize)
         throw EReadError("Bitmap image is not valid");
-    const std::size_t paletteAt = 14 + static_cast<std::size_t>(headerSize);
-    const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    if (offBits > size || stride > (size - offBits) / static_cast<std::size_t>(height))
+    l.paletteAt = 14 + static_cast<std::size_t>(headerSize);
+    l.pixelsAt = ReadLe(data + 10, 4);
+    l.stride = ((static_cast<std::size_t>(l.width) * l.bits + 31) / 32) * 4;
+    if (l.pixelsAt > size || l.stride > (size - l.pixelsAt) / static_cast<std::size_t>(l.height))
         throw EReadError("Bitmap image is not valid");
+    return l;
+}
 
-    Bitmap result(width, height);
-    for (int row = 0; row < height; ++row) {
-        const std::uint8_t* line = data + offBits + stride * static_cast<std::size_t>(topDown ? row : height - 1 - row);
-        for (int x = 0; x < width; ++x) {
-            std::uint32_t pixel;
-            if (bits == 24 || bits == 32) {
-                const std::uint8_t* p = line + static_cast<std::size_t>(x) * (bits / 8);
-                pixel = (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
+}  // namespace
+
+Bitmap Bitmap::FromBmp(const std::uint8_t* data, std::size_t size)
+{
+    const BmpLayout l = ReadLayout(data, size);
+    Bitmap result(l.width, l.height);
+    for (int row = 0; row < l.height; ++row) {
+        const int fileRow = l.topDown ? row : l.height - 1 - row;
+        const std::uint8_t* line = data + l.pixelsAt + l.stride * static_cast<std::size_t>(fileRow);
+        for (int x = 0; x < l.width; ++x) {
+            const std::uint8_t* p;  // blue, green, red
+            if (l.bits == 24 || l.bits == 32) {
+                p = line + static_cast<std::size_t>(x) * (l.bits / 8);
             } else {
-                const int bitPos = x * bits;
-                const int shift = 8 - bits - (bitPos % 8);
-                const std::uint32_t index = (line[bitPos / 8] >> shift) & ((1u << bits) - 1);
-                if (index >= colorsUsed)
+                const int bitPos = x * l.bits;
+                const int shift = 8 - l.bits - (bitPos % 8);
+                const std::uint32_t index = (line[bitPos / 8] >> shift) & ((1u << l.bits) - 1);
+                if (index >= l.colorsUsed)
                     throw EReadError("Bitmap image is not valid");
-                const std::uint8_t* q = data + paletteAt + index * 4u;
-                pixel = (static_cast<std::uint32_t>(q[2]) << 16) | (static_cast<std::uint32_t>(q[1]) << 8) | q[0];
+                p = data + l.paletteAt + index * 4u;
             }
-            result.SetPixel(x, row, pixel);
+            result.SetPixel(x, row,
+                            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0]);
         }
     }
     return result;
