@@ -43,8 +43,10 @@ void WinControl::UnlistChildren()
 WinControl* WinControl::FromHandle(HWND window)
 {
     // Ours are the windows whose class has our procedure; the object sits in their slot.
-    if (!window || static_cast<ULONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC)) !=
-                       reinterpret_cast<ULONG_PTR>(&StaticWndProc))
+    // Another copy of the program has the same procedure address, so the process counts too.
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId() ||
+        static_cast<ULONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC)) != reinterpret_cast<ULONG_PTR>(&StaticWndProc))
         return nullptr;
     return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, WindowSlotOffset(window)));
 }
