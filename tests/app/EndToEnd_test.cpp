@@ -57,7 +57,8 @@ public:
     Program()
     {
         std::wstring command = L"\"" + ProgramPath() + L"\"";
-        STARTUPINFOW startup = {sizeof(startup)};
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
         started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                   &info_) != FALSE;
     }

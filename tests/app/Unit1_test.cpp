@@ -508,7 +508,7 @@ TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
     EXPECT_EQ(dialog.Position, fdpScreenCenter);
     EXPECT_FALSE(dialog.ShowCustomButton);
 
-    shelltest::ScratchTree scratch({L"BG2"});
+    fwtest::ScratchFolder scratch({L"BG2"}, fwtest::ScratchFolder::AtDriveRoot);
     std::wstring caption, prompt;
     bool mainEnabled = true;
     Browse(*form, {
@@ -516,7 +516,7 @@ TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
             caption = shelltest::TextOf(browse);
             prompt = shelltest::TextOf(GetDlgItem(browse, 0x3742));
             mainEnabled = IsWindowEnabled(form->Handle()) != FALSE;
-            shelltest::SelectPath(shelltest::TreeOf(browse), shelltest::TreeNamesOf(scratch.path + L"\\BG2"));
+            shelltest::SelectPath(shelltest::TreeOf(browse), shelltest::TreeNamesOf(scratch.Path() + L"\\BG2"));
         },
         shelltest::Confirm,
     });
@@ -524,22 +524,22 @@ TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
     EXPECT_EQ(prompt, fw::Widen(std::string("Укажите расположение каталога с игрой:"_cp1251)));
     EXPECT_FALSE(mainEnabled) << "nothing of the program can be pressed while the browser is open";
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
-    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.path + L"\\BG2"));
+    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.Path() + L"\\BG2"));
     EXPECT_TRUE(form->SpeedButton1->Enabled());
 }
 
 TEST_F(MainWindowTest, FolderNameOutsideTheCodePageIsRefusedNotGuessed)
 {
     // "Cafe Uber Lodz" exists too: a look-alike conversion would write there.
-    shelltest::ScratchTree scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a", L"Cafe Uber Lodz"});
+    fwtest::ScratchFolder scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a", L"Cafe Uber Lodz"}, fwtest::ScratchFolder::AtDriveRoot);
     Browse(*form, {
         [&](HWND browse) {
             shelltest::SelectPath(shelltest::TreeOf(browse),
-                                  shelltest::TreeNamesOf(scratch.path + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"));
+                                  shelltest::TreeNamesOf(scratch.Path() + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"));
         },
         shelltest::Confirm,
     });
-    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.path) + "\\Caf? ?ber ??d?");
+    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.Path()) + "\\Caf? ?ber ??d?");
 
     testing_support::BoxWatcher watcher;
     RECT b = form->SpeedButton1->BoundsRect();
@@ -547,7 +547,7 @@ TEST_F(MainWindowTest, FolderNameOutsideTheCodePageIsRefusedNotGuessed)
     fwtest::Drain();
     ASSERT_TRUE(watcher.Seen().found);
     EXPECT_EQ(watcher.Seen().text, fw::Widen(fw::FailureBoxText(fw::EInOutError(fw::kIoInvalidFilename).Message())));
-    EXPECT_EQ(GetFileAttributesW((scratch.path + L"\\Cafe Uber Lodz\\override").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW((scratch.Path() + L"\\Cafe Uber Lodz\\override").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, FocusComesBackToTheGridWhateverActivatesTheWindowAgain)
          }},
         {"the About window closed",
          [&] {
-             fwtest::TimerTask closer([&] {
+             fwtest::InModalLoop closer([&] {
                  if (!IsWindowVisible(about.Handle()))
                      return false;
                  ClickControl(about, *about.SpeedButton1);
@@ -724,7 +724,7 @@ TEST(MainWindowRules, TextsFontsGridAndActions)
         {"ComboBox3", form->ComboBox3->Items(), items("Опыт за изучение заклинаний со свитков не выдается"_cp1251)},
         {"write button", {form->SpeedButton1->Caption()}, {S("Записать"_cp1251)}},
         {"About button", {form->SpeedButton2->Caption()}, {""}},
-        {"browser title", {form->ElFolderDialog1->Title}, {S("Выбор каталога..."_cp1251)}},
+        {"browser title", {form->ElFolderDialog1->DialogTitle}, {S("Выбор каталога..."_cp1251)}},
         {"browser prompt", {form->ElFolderDialog1->Prompt}, {S("Укажите расположение каталога с игрой:"_cp1251)}},
     };
     for (const Text& t : texts) {

@@ -38,7 +38,8 @@ SeenBox ReadBox(HWND box)
     return seen;
 }
 
-BoxWatcher::BoxWatcher(std::vector<HWND> windows) : windows_(std::move(windows)), task_([this] { return Look(); })
+BoxWatcher::BoxWatcher(std::vector<HWND> windows)
+    : windows_(std::move(windows)), task_([this] { return Look(); }, INFINITE)
 {
     ++watching_;
 }
@@ -47,7 +48,7 @@ BoxWatcher::~BoxWatcher() { --watching_; }
 
 bool BoxWatcher::Look()
 {
-    HWND box = fwtest::FindDialogBox();
+    HWND box = fwtest::FindThreadDialog();
     if (!fwtest::IsMessageBox(box))
         return false;
     seen_ = ReadBox(box);
@@ -59,14 +60,15 @@ bool BoxWatcher::Look()
 
 UnexpectedBoxGuard::UnexpectedBoxGuard()
     : task_([] {
-          HWND box = fwtest::FindDialogBox();
+          HWND box = fwtest::FindThreadDialog();
           if (BoxWatcher::AnyWatching() || !fwtest::IsMessageBox(box))
               return false;
           const SeenBox seen = ReadBox(box);
           ADD_FAILURE() << "unexpected message box \"" << fw::Narrow(seen.caption) << "\": " << fw::Narrow(seen.text);
           PostMessageW(box, WM_COMMAND, IDOK, 0);
           return false;  // keep guarding
-      })
+      },
+      INFINITE)
 {
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "GuiTestUtil.h"
+#include "InModalLoop.h"
 
 namespace testing_support {
 
@@ -39,7 +39,7 @@ private:
 
     std::vector<HWND> windows_;
     SeenBox seen_;
-    fwtest::TimerTask task_;
+    fwtest::InModalLoop task_;
     static inline int watching_ = 0;
 };
 
@@ -53,7 +53,7 @@ public:
     UnexpectedBoxGuard();
 
 private:
-    fwtest::TimerTask task_;
+    fwtest::InModalLoop task_;
 };
 
 }  // namespace testing_support

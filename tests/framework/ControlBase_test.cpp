@@ -157,19 +157,19 @@ TEST_F(ControlBaseTest, PopupMenuRunsTheChosenItem)
     POINT at = form->ClientToScreen(POINT{20, 20});
     {
         // The menu's own loop takes the keys: down to the second item, then Enter.
-        fwtest::TimerTask chooser(
+        fwtest::InModalLoop chooser(
             [owner] {
                 PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
                 PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
                 PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 1);
                 return true;
             },
-            50);
+            20000, 50);
         EXPECT_EQ(menu.Popup(at.x, at.y), 2);
     }
     EXPECT_EQ(ran, (std::vector<std::string>{"select all"}));
     {
-        fwtest::TimerTask dismisser([] { return EndMenu() != FALSE; }, 50);
+        fwtest::InModalLoop dismisser([] { return EndMenu() != FALSE; }, 20000, 50);
         EXPECT_EQ(menu.Popup(at.x, at.y), -1);
     }
     EXPECT_EQ(ran.size(), 1u);

@@ -223,13 +223,13 @@ TEST(Form, ShowModalReturnsTheResultAndReenablesTheOthers)
         SCOPED_TRACE(c.name);
         bool ownerDisabledWhileModal = false;
         dialog.OnShow = nullptr;
-        fwtest::TimerTask ender(
+        fwtest::InModalLoop ender(
             [&] {
                 ownerDisabledWhileModal = !IsWindowEnabled(owner.Handle());
                 c.end(dialog);
                 return true;
             },
-            20);
+            20000, 20);
         const int result = dialog.ShowModal();
         EXPECT_EQ(result, c.expected);
         EXPECT_TRUE(ownerDisabledWhileModal);

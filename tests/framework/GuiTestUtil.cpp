@@ -1,7 +1,5 @@
 #include "GuiTestUtil.h"
 
-#include <map>
-
 #include "framework/Application.h"
 #include "framework/Cp1251.h"
 
@@ -15,23 +13,6 @@ void Drain(std::chrono::milliseconds budget)
 }
 
 namespace {
-
-std::map<UINT_PTR, TimerTask*>& RunningTasks()
-{
-    static std::map<UINT_PTR, TimerTask*> tasks;
-    return tasks;
-}
-
-BOOL CALLBACK FindBox(HWND window, LPARAM found)
-{
-    wchar_t cls[64] = {};
-    GetClassNameW(window, cls, 64);
-    if (IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void RemoveTree(const std::wstring& dir)
 {
@@ -54,41 +35,6 @@ void RemoveTree(const std::wstring& dir)
 }
 
 }  // namespace
-
-TimerTask::TimerTask(std::function<bool()> step, UINT intervalMs) : step_(std::move(step))
-{
-    timer_ = SetTimer(nullptr, 0, intervalMs, Tick);
-    RunningTasks()[timer_] = this;
-}
-
-TimerTask::~TimerTask()
-{
-    KillTimer(nullptr, timer_);
-    RunningTasks().erase(timer_);
-}
-
-void CALLBACK TimerTask::Tick(HWND, UINT, UINT_PTR id, DWORD)
-{
-    auto it = RunningTasks().find(id);
-    if (it == RunningTasks().end())
-        return;
-    TimerTask* task = it->second;
-    if (task->done_ || task->busy_)
-        return;
-    task->busy_ = true;
-    const bool done = task->step_();
-    task->busy_ = false;
-    task->done_ = done;
-}
-
-HWND FindDialogBox()
-{
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-    return box;
-}
-
-bool IsMessageBox(HWND box) { return box && GetDlgItem(box, 0xFFFF) != nullptr; }
 
 Snapshot::Snapshot(HWND window)
 {
@@ -158,14 +104,17 @@ void StepList(fw::ComboBox& list, int index)
     }
 }
 
-ScratchFolder::ScratchFolder()
+ScratchFolder::ScratchFolder(const std::vector<std::wstring>& subfolders, Place place)
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
+    wchar_t temp[MAX_PATH] = L"C:\\";
+    if (place == InTemp)
+        GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
     path_ = std::wstring(temp) + L"xptest" + std::to_wstring(GetCurrentProcessId()) + L"_" +
             std::to_wstring(++counter);
     CreateDirectoryW(path_.c_str(), nullptr);
+    for (const std::wstring& sub : subfolders)
+        CreateDirectoryW((path_ + L"\\" + sub).c_str(), nullptr);
 }
 
 ScratchFolder::~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }

@@ -1,7 +1,7 @@
 // Helpers for the window tests, kept here once: draining the queue (bounded by time),
-// running code from a timer inside a modal loop, finding a dialog box, rendering through
-// WM_PRINTCLIENT into a DIB, synthetic mouse and key input, grid clicks and typing, and a
-// scratch folder.
+// rendering through WM_PRINTCLIENT into a DIB, synthetic mouse and key input, grid clicks
+// and typing, and a scratch folder. Code run from a timer inside a modal loop, and the
+// dialog finder, are in InModalLoop.h.
 #pragma once
 
 #include <windows.h>
@@ -11,40 +11,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/ComboBox.h"
 #include "framework/Gdi.h"
 #include "framework/StringGrid.h"
 #include "framework/WinControl.h"
+#include "InModalLoop.h"
 
 namespace fwtest {
 
 // Handles what is waiting until the queue is empty, for at most `budget` (a message
 // storm cannot hang a test).
 void Drain(std::chrono::milliseconds budget = std::chrono::milliseconds(500));
-
-// Runs `step` from a thread timer, so also inside modal loops (message boxes, menus,
-// dialogs, ShowModal), until it returns true. Steps never overlap.
-class TimerTask {
-public:
-    explicit TimerTask(std::function<bool()> step, UINT intervalMs = 30);
-    ~TimerTask();
-    TimerTask(const TimerTask&) = delete;
-    TimerTask& operator=(const TimerTask&) = delete;
-    bool Done() const { return done_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
-    std::function<bool()> step_;
-    UINT_PTR timer_ = 0;
-    bool done_ = false;
-    bool busy_ = false;
-};
-
-// The visible dialog box (message box, folder browser) of this thread, or nullptr.
-HWND FindDialogBox();
-// Whether a dialog box is a message box (it has the platform's message text).
-bool IsMessageBox(HWND box);
 
 // A picture of a window's client area as its own WM_PRINTCLIENT painting draws it.
 class Snapshot {
@@ -75,10 +54,13 @@ void PressKey(WORD key);
 // after one pass over the items if the list does not get there.
 void StepList(fw::ComboBox& list, int index);
 
-// A fresh folder under the temporary folder, removed with everything in it afterwards.
+// A fresh folder, with the subfolders named, removed with everything in it afterwards.
+// It lies in the temporary folder, or right under C:\ where the shell's folder browser
+// reaches it in a few steps.
 class ScratchFolder {
 public:
-    ScratchFolder();
+    enum Place { InTemp, AtDriveRoot };
+    explicit ScratchFolder(const std::vector<std::wstring>& subfolders = {}, Place place = InTemp);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

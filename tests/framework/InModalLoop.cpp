@@ -1,5 +1,7 @@
 #include "InModalLoop.h"
 
+#include <map>
+
 namespace fwtest {
 
 namespace {
@@ -15,6 +17,14 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found)
     return TRUE;
 }
 
+// The running loops by timer id: a message box watcher, the runner's guard and a test's
+// own driver may all wait at once.
+std::map<UINT_PTR, InModalLoop*>& Running()
+{
+    static std::map<UINT_PTR, InModalLoop*> running;
+    return running;
+}
+
 }  // namespace
 
 HWND FindThreadDialog()
@@ -24,33 +34,39 @@ HWND FindThreadDialog()
     return dialog;
 }
 
-InModalLoop::InModalLoop(std::function<bool()> check, DWORD limitMs)
+bool IsMessageBox(HWND box) { return box && GetDlgItem(box, 0xFFFF) != nullptr; }
+
+InModalLoop::InModalLoop(std::function<bool()> check, DWORD limitMs, UINT intervalMs)
     : check_(std::move(check)), start_(GetTickCount()), limitMs_(limitMs)
 {
-    active_ = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
+    timer_ = SetTimer(nullptr, 0, intervalMs, Tick);
+    Running()[timer_] = this;
 }
 
 InModalLoop::~InModalLoop()
 {
     KillTimer(nullptr, timer_);
-    active_ = nullptr;
+    Running().erase(timer_);
 }
 
-void CALLBACK InModalLoop::Tick(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK InModalLoop::Tick(HWND, UINT, UINT_PTR id, DWORD)
 {
-    InModalLoop* me = active_;
-    if (!me || me->done_ || me->busy_)
+    auto it = Running().find(id);
+    if (it == Running().end())
         return;
-    if (GetTickCount() - me->start_ > me->limitMs_) {
+    InModalLoop* me = it->second;
+    if (me->done_ || me->busy_)
+        return;
+    if (me->limitMs_ != INFINITE && GetTickCount() - me->start_ > me->limitMs_) {
         me->timedOut_ = true;
         if (HWND dialog = FindThreadDialog())
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return;
     }
     me->busy_ = true;
-    me->done_ = me->check_();
+    const bool done = me->check_();
     me->busy_ = false;
+    me->done_ = done;
 }
 
 }  // namespace fwtest

@@ -121,23 +121,6 @@ LRESULT CALLBACK SelectionSends::Hook(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-ScratchTree::ScratchTree(const std::vector<std::wstring>& subfolders)
-{
-    path = L"C:\\xpfolder" + std::to_wstring(GetCurrentProcessId());
-    made_.push_back(path);
-    CreateDirectoryW(path.c_str(), nullptr);
-    for (const std::wstring& sub : subfolders) {
-        made_.push_back(path + L"\\" + sub);
-        CreateDirectoryW(made_.back().c_str(), nullptr);
-    }
-}
-
-ScratchTree::~ScratchTree()
-{
-    for (auto it = made_.rbegin(); it != made_.rend(); ++it)
-        RemoveDirectoryW(it->c_str());
-}
-
 void Confirm(HWND browse) { SendMessageW(GetDlgItem(browse, IDOK), BM_CLICK, 0, 0); }
 
 void Cancel(HWND browse) { SendMessageW(GetDlgItem(browse, IDCANCEL), BM_CLICK, 0, 0); }

@@ -46,20 +46,6 @@ private:
     HHOOK hook_ = nullptr;
 };
 
-// A folder tree made for a test under C:\ (shallow, where the browser finds it) and
-// removed afterwards; `path` is its root.
-class ScratchTree {
-public:
-    explicit ScratchTree(const std::vector<std::wstring>& subfolders = {});
-    ~ScratchTree();
-    ScratchTree(const ScratchTree&) = delete;
-    ScratchTree& operator=(const ScratchTree&) = delete;
-    std::wstring path;
-
-private:
-    std::vector<std::wstring> made_;
-};
-
 // Presses OK or Cancel.
 void Confirm(HWND browse);
 void Cancel(HWND browse);

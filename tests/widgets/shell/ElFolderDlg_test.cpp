@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "../../framework/GuiTestUtil.h"
 #include "BrowseDriver.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
@@ -37,8 +38,8 @@ RECT WindowRect(HWND window)
 
 TEST(FolderDialogRun, ConfirmedFolderReadsInTheShellsFormAndIsPreselectedNextRun)
 {
-    shelltest::ScratchTree scratch({L"deep", L"deep\\er", L"deep\\er\\still"});
-    const std::wstring deep = scratch.path + L"\\deep\\er\\still";
+    fwtest::ScratchFolder scratch({L"deep", L"deep\\er", L"deep\\er\\still"}, fwtest::ScratchFolder::AtDriveRoot);
+    const std::wstring deep = scratch.Path() + L"\\deep\\er\\still";
     struct Case {
         const char* label;
         std::wstring path;
@@ -79,8 +80,9 @@ TEST(FolderDialogRun, ConfirmedFolderReadsInTheShellsFormAndIsPreselectedNextRun
         });
         EXPECT_FALSE(again);
         EXPECT_EQ(sends.paths, std::vector<std::string>{c.folder}) << "the preselection, exactly once";
-        if (c.treeShowsPreselection)
+        if (c.treeShowsPreselection) {
             EXPECT_EQ(secondSelection, TreeNamesOf(c.path));
+        }
         EXPECT_EQ(dialog.Folder(), c.folder);
     }
 }

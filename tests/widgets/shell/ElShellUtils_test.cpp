@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "../../framework/GuiTestUtil.h"
 #include "BrowseDriver.h"
 #include "framework/Cp1251.h"
 #include "widgets/shell/ItemIdListSize.h"
@@ -130,14 +131,14 @@ TEST(ShellItemLists, PathLongerThanTheOldBufferIsWholeOrRefused)
 {
     const std::wstring name(50, L'd');
     std::vector<std::wstring> levels(6, name);
-    shelltest::ScratchTree scratch;
-    std::wstring full = scratch.path;
+    fwtest::ScratchFolder scratch({}, fwtest::ScratchFolder::AtDriveRoot);
+    std::wstring full = scratch.Path();
     for (const std::wstring& level : levels) {
         full += L"\\" + level;
         CreateDirectoryW((L"\\\\?\\" + full).c_str(), nullptr);
     }
     std::wstring reached;
-    LPITEMIDLIST list = ListByLevels(scratch.path, levels, reached);
+    LPITEMIDLIST list = ListByLevels(scratch.Path(), levels, reached);
     ASSERT_GE(reached.size(), static_cast<size_t>(MAX_PATH)) << "Wine's tree goes one level past the old limit";
     std::string path = "unset";
     bool ok = PathFromIDList(list, path);
@@ -155,13 +156,13 @@ TEST(ShellItemLists, PathLongerThanTheOldBufferIsWholeOrRefused)
 
 TEST(ShellItemLists, NameOutsideTheCodePageKeepsQuestionMarks)
 {
-    shelltest::ScratchTree scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"});
+    fwtest::ScratchFolder scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"}, fwtest::ScratchFolder::AtDriveRoot);
     LPITEMIDLIST list = nullptr;
     ULONG eaten = 0;
-    std::wstring wide = scratch.path + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a";
+    std::wstring wide = scratch.Path() + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a";
     ASSERT_HRESULT_SUCCEEDED(
         DesktopFolder()->ParseDisplayName(nullptr, nullptr, wide.data(), &eaten, &list, nullptr));
-    EXPECT_EQ(PathOf(list), fw::Narrow(scratch.path) + "\\Caf? ?ber ??d?") << "no look-alike letters";
+    EXPECT_EQ(PathOf(list), fw::Narrow(scratch.Path()) + "\\Caf? ?ber ??d?") << "no look-alike letters";
     FreeIDList(list);
 }
 
