@@ -111,6 +111,8 @@ void TForm1::LoadDescription()
     SCButtonEdit1 = Make<TSCButtonEdit>(this, "SCButtonEdit1", 12, 32, 369, 21);
     SCButtonEdit1->SetReadOnly(true);
     SCButtonEdit1->SetColor(kFieldColor);
+    SCButtonEdit1->SetStyle(scesWinXP);
+    SCButtonEdit1->SetRaiseMaskError(false);
     SCButtonEdit1->SetTabOrder(0);
     SCButtonEdit1->SetTabStop(false);
     SCButtonEdit1->OnButtonClick = [this] { SCButtonEdit1ButtonClick(); };

@@ -30,6 +30,19 @@ namespace {
 
 using namespace fw::literals;
 
+// The game-folder field's height by its sizing rule, from the font as the platform
+// measures it: one line ((height of "R" + height of "q") div 2 + 1), the frame's 3 pixels
+// above and 1 below, and 3.
+int FieldHeightByRule(const fw::Control& field)
+{
+    fw::MemoryDC dc;
+    fw::SelectGuard font(dc.Get(), field.GetFont().Handle());
+    SIZE r = {}, q = {};
+    GetTextExtentPoint32W(dc.Get(), L"R", 1, &r);
+    GetTextExtentPoint32W(dc.Get(), L"q", 1, &q);
+    return (r.cy + q.cy) / 2 + 1 + 3 + 1 + 3;
+}
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -106,7 +119,8 @@ TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
         fw::Control* control;
         RECT bounds;
     } cases[] = {
-        {form->Label1, {12, 12, 277, 29}},       {form->SCButtonEdit1, {12, 32, 381, 53}},
+        {form->Label1, {12, 12, 277, 29}},
+        {form->SCButtonEdit1, {12, 32, 381, 32 + FieldHeightByRule(*form->SCButtonEdit1)}},
         {form->Label2, {12, 64, 277, 81}},       {form->Label3, {12, 112, 277, 129}},
         {form->Label4, {12, 160, 277, 177}},     {form->StringGrid1, {12, 216, 381, 388}},
         {form->SpeedButton2, {12, 394, 45, 419}}, {form->SpeedButton1, {288, 394, 381, 419}},
@@ -203,9 +217,10 @@ TEST_F(MainWindowTest, EachControlIsPaintedInsideItsRectangle)
     struct Case {
         const char* name;
         RECT r;
-        std::uint32_t inside;  // a colour seen just inside the left end, half-way down
+        std::uint32_t inside;  // a colour seen `insideX` right of the left end, 8 down
+        int insideX = 3;
     } cases[] = {
-        {"SCButtonEdit1", {12, 32, 381, 53}, 0xE1FFFE},
+        {"SCButtonEdit1", {12, 32, 381, 32 + FieldHeightByRule(*form->SCButtonEdit1)}, 0xE1FFFE, 200},  // past the text
         {"ComboBox1", {12, 84, 381, 105}, 0xE1FFFE},
         {"ComboBox2", {12, 132, 381, 153}, 0xE1FFFE},
         {"ComboBox3", {12, 180, 381, 201}, 0xE1FFFE},
@@ -219,7 +234,7 @@ TEST_F(MainWindowTest, EachControlIsPaintedInsideItsRectangle)
         EXPECT_EQ(shot.At(c.r.left + 20, c.r.top - 1), face) << "above the control";
         EXPECT_EQ(shot.At(c.r.left + 20, c.r.bottom), face) << "below the control";
         EXPECT_NE(shot.At(c.r.left, midY), face) << "its frame starts at its left edge";
-        EXPECT_EQ(shot.At(c.r.left + 3, c.r.top + 8), c.inside);
+        EXPECT_EQ(shot.At(c.r.left + c.insideX, c.r.top + 8), c.inside);
     }
     // The grid's ordinary cells, below the header row and right of the label column.
     EXPECT_EQ(shot.At(12 + 2 + 36 + 60, 216 + 2 + 21 + 25), 0xFFF7E1u);
@@ -474,8 +489,8 @@ TEST_F(MainWindowTest, BrowseButtonRunsTheFolderBrowserAndCancelChangesNothing)
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
-    RECT button = form->SCButtonEdit1->ButtonRect();
-    fwtest::Click(form->SCButtonEdit1->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    const TSCEditRect button = form->SCButtonEdit1->ButtonRect(form->SCButtonEdit1->Button());
+    fwtest::Click(form->SCButtonEdit1->Handle(), (button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2);
     fwtest::Drain();
     ASSERT_TRUE(canceller.Done());
     EXPECT_EQ(caption, fw::Widen(std::string("Выбор каталога..."_cp1251)));
@@ -492,9 +507,9 @@ void Browse(TForm1& form, std::vector<std::function<void(HWND browse)>> steps)
 {
     EXPECT_TRUE(shelltest::WorkBrowser(
         [&] {
-            RECT button = form.SCButtonEdit1->ButtonRect();
-            fwtest::Click(form.SCButtonEdit1->Handle(), (button.left + button.right) / 2,
-                          (button.top + button.bottom) / 2);
+            const TSCEditRect button = form.SCButtonEdit1->ButtonRect(form.SCButtonEdit1->Button());
+            fwtest::Click(form.SCButtonEdit1->Handle(), (button.Left + button.Right) / 2,
+                          (button.Top + button.Bottom) / 2);
             fwtest::Drain();
         },
         std::move(steps)));

@@ -1,68 +1,75 @@
+// The edit with its main and browse buttons, and the published button edit.
 #include "widgets/edit/SCAdvEdits.h"
 
-TSCButtonEdit::TSCButtonEdit(fw::Component* owner) : WinControl(owner)
+TSCShortCut SCShortCut(WORD key, fw::ShiftState shift)
 {
-    SetColor(fw::clWindow);
-    SetTabStop(false);
+    TSCShortCut shortCut = key & 0xFFu;
+    if (shift & fw::ssShift)
+        shortCut |= scShift;
+    if (shift & fw::ssCtrl)
+        shortCut |= scCtrl;
+    if (shift & fw::ssAlt)
+        shortCut |= scAlt;
+    return shortCut;
 }
 
-void TSCButtonEdit::SetText(const std::string& text)
+namespace {
+
+std::unique_ptr<TSCEditButton> MakePlainButton(TSCCustomButtonFrame& owner)
 {
-    if (text == text_)
+    return std::make_unique<TSCEditButton>(owner);
+}
+
+std::unique_ptr<TSCEditButton> MakeStyledButton(TSCCustomButtonFrame& owner)
+{
+    return std::make_unique<TSCStyledEditButton>(owner);
+}
+
+}  // namespace
+
+TSCCustomButtonEdit::TSCCustomButtonEdit(fw::Component* owner) : TSCCustomButtonEdit(owner, MakePlainButton) {}
+
+TSCCustomButtonEdit::TSCCustomButtonEdit(fw::Component* owner, ButtonMaker makeButton)
+    : TSCCustomButtonFrame(owner), button_(makeButton(*this)), browseButton_(std::make_unique<TSCBrowseButton>(*this))
+{
+    UpdateLayout();
+}
+
+TSCCustomButtonEdit::~TSCCustomButtonEdit()
+{
+    // The window goes first, so the buttons leaving the list lay out nothing.
+    DestroyHandle();
+}
+
+void TSCCustomButtonEdit::ButtonPressed(TSCEditButton& button)
+{
+    RaiseClick(button);
+}
+
+void TSCCustomButtonEdit::RaiseClick(TSCEditButton& button)
+{
+    // A copy: the handler may assign the event anew.
+    const std::function<void()> handler = &button == button_.get() ? OnButtonClick : browseButton_->OnClick;
+    if (!handler)
         return;
-    text_ = text;
-    Invalidate();
-    if (!IsLoading() && OnChange)
-        OnChange();
+    // The handler may run a modal dialog that swallows the release: the button must not
+    // stay pressed, nor the field keep the mouse.
+    ReleaseButtons();
+    handler();
 }
 
-RECT TSCButtonEdit::ButtonRect() const
+void TSCCustomButtonEdit::KeyDown(WORD& key, fw::ShiftState shift)
 {
-    const int border = 2;
-    int size = Height() - 2 * border;
-    return RECT{Width() - border - size, border, Width() - border, Height() - border};
-}
-
-void TSCButtonEdit::Paint(fw::Canvas& canvas)
-{
-    RECT all = ClientRect();
-    canvas.FillRect(all, GetColor());
-    canvas.DrawEdge(all, true);
-
-    RECT button = ButtonRect();
-    RECT textArea{4, 2, button.left - 2, Height() - 2};
-    canvas.SetFont(GetFont());
-    canvas.SetTextColor(Enabled() ? GetFont().GetColor() : fw::clGrayText);
-    canvas.DrawText(textArea, text_, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-
-    canvas.FillRect(button, fw::clBtnFace);
-    canvas.DrawEdge(button, buttonDown_);
-    RECT dots = button;
-    if (buttonDown_)
-        OffsetRect(&dots, 1, 1);
-    canvas.SetTextColor(fw::clBtnText);
-    canvas.DrawText(dots, "...", DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
-}
-
-void TSCButtonEdit::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y)
-{
-    WinControl::MouseDown(button, shift, x, y);
-    RECT r = ButtonRect();
-    POINT p{x, y};
-    if (button != fw::MouseButton::Left || !Enabled() || !PtInRect(&r, p))
+    if (buttonClickKey_ != 0 && SCShortCut(key, shift) == buttonClickKey_) {
+        key = 0;
+        // The key is the button's: its character must not reach the text.
+        MSG pending;
+        PeekMessageW(&pending, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
+        PeekMessageW(&pending, Handle(), WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE);
+        RaiseClick(*button_);
         return;
-    buttonDown_ = true;
-    Invalidate();
-    // The handler may run a modal dialog that swallows the release.
-    struct Release {
-        TSCButtonEdit* self;
-        ~Release()
-        {
-            self->buttonDown_ = false;
-            self->Invalidate();
-        }
-    } release{this};
-    if (OnButtonClick)
-        OnButtonClick();
+    }
+    TSCCustomButtonFrame::KeyDown(key, shift);
 }
 
+TSCButtonEdit::TSCButtonEdit(fw::Component* owner) : TSCCustomButtonEdit(owner, MakeStyledButton) {}

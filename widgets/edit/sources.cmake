@@ -6,7 +6,16 @@ xp_native_sources(
   SCEditEngine.cpp
   SCEditEngineInput.cpp
   SCEditEngineUndo.cpp
+  SCCommon.cpp
+  SCEditLayout.cpp
 )
 xp_win_sources(
+  SCControl.cpp
+  SCEdits.cpp
+  SCEditsInput.cpp
+  SCEditsMenu.cpp
+  SCEditButtons.cpp
+  SCFrameEdit.cpp
+  SCButtonFrame.cpp
   SCAdvEdits.cpp
 )
