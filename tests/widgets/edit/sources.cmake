@@ -1,4 +1,9 @@
 xp_native_tests(
   SCEditEngine_test.cpp
   SCEditUndo_test.cpp
+  SCEditLayout_test.cpp
 )
+xp_win_tests(
+  SCButtonEdit_test.cpp
+)
+xp_win_tests(SCButtonEditLook_test.cpp)
