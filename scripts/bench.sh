@@ -19,3 +19,5 @@ echo "== full repaint"
 wine build-win/RepaintHarness.exe 200
 echo "== gradient fill paint"
 wine build-win/GradientPaintHarness.exe 2000
+echo "== game-folder field paint"
+wine build-win/ButtonEditPaintHarness.exe 2000
