@@ -791,6 +791,13 @@ TEST(MainWindowRules, TextsFontsGridAndActions)
         {"background", static_cast<long>(grid.GetColor()), 16775137},
         {"tab order", grid.TabOrder(), 1},
         {"tab stop", grid.TabStop(), false},
+        {"field read-only", form->SCButtonEdit1->ReadOnly(), true},
+        {"field background", static_cast<long>(form->SCButtonEdit1->GetColor()), 14811134},
+        {"field style", form->SCButtonEdit1->Style(), scesWinXP},
+        {"field mask error", form->SCButtonEdit1->RaiseMaskError(), false},
+        {"field tab order", form->SCButtonEdit1->TabOrder(), 0},
+        {"field tab stop", form->SCButtonEdit1->TabStop(), false},
+        {"field text length", static_cast<long>(form->SCButtonEdit1->Text().size()), 0},
     };
     for (const Number& n : numbers) {
         SCOPED_TRACE(n.what);

@@ -66,6 +66,40 @@ TEST_F(ButtonEditLookTest, TheButtonIsAScrollBarWideAndOnePixelShortOfTopAndBott
     EXPECT_EQ(field->ButtonAt(r0.Right - 1, r0.Bottom - 1), &field->Button());
     EXPECT_EQ(field->ButtonAt(r0.Left - 1, r0.Top + 5), nullptr);
     EXPECT_EQ(field->ButtonAt(r0.Left + 2, r0.Bottom), nullptr);
+
+    // A larger font: the field sizes itself again, one line and the margins high.
+    field->GetFont().SetHeight(20);
+    fw::MemoryDC dc;
+    fw::SelectGuard font(dc.Get(), field->GetFont().Handle());
+    SIZE rSize = {}, qSize = {};
+    GetTextExtentPoint32W(dc.Get(), L"R", 1, &rSize);
+    GetTextExtentPoint32W(dc.Get(), L"q", 1, &qSize);
+    EXPECT_EQ(field->Height(), (rSize.cy + qSize.cy) / 2 + 1 + 3 + 1 + 3);
+    EXPECT_EQ(field->ButtonRect(field->Button()).Bottom, field->Height() - 1);
+}
+
+TEST_F(ButtonEditLookTest, BackgroundAndTextFollowTheState)
+{
+    const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
+    struct Case {
+        const char* what;
+        std::function<void()> set;
+        std::uint32_t background;
+    } cases[] = {
+        {"enabled", [] {}, kFieldColor},
+        {"focused, no focus colour", [&] { field->SetFocus(); }, kFieldColor},
+        {"focused with a focus colour", [&] { field->Colors().SetFocusColor(fw::clAqua); }, fw::clAqua},
+        {"unfocused again", [&] { form->other->SetFocus(); }, kFieldColor},
+        {"disabled", [&] { field->SetEnabled(false); }, face},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.set();
+        fwtest::Drain();
+        fwtest::Snapshot shot(Window());
+        EXPECT_EQ(shot.At(200, field->Height() / 2), c.background);
+        EXPECT_EQ(shot.At(0, field->Height() / 2), kFrame) << "the frame never changes";
+    }
 }
 
 // Each state as the mouse leaves it, painted: the face at its top-right corner (the one

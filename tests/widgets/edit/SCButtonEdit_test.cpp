@@ -63,6 +63,49 @@ protected:
     TSCButtonEdit* field = nullptr;
 };
 
+// A button edit as made, before any window description changes it.
+TEST(ButtonEditDefaults, AsConstructed)
+{
+    TSCButtonEdit edit;
+    const TSCEditButton& button = edit.Button();
+    struct Case {
+        const char* what;
+        long actual, expected;
+    } cases[] = {
+        {"width", edit.Width(), 145},
+        {"height", edit.Height(), 21},
+        {"colour", static_cast<long>(edit.GetColor()), static_cast<long>(fw::clWindow)},
+        {"style", edit.Style(), scesDefault},
+        {"read-only", edit.ReadOnly(), false},
+        {"tab stop", edit.TabStop(), true},
+        {"mask error", edit.RaiseMaskError(), true},
+        {"auto size", edit.AutoSize(), true},
+        {"auto select", edit.AutoSelect(), true},
+        {"hide selection", edit.HideSelection(), true},
+        {"button click key", static_cast<long>(edit.ButtonClickKey()), 0},
+        {"max length", edit.MaxLength(), 0},
+        {"use undo", edit.UseUndo(), true},
+        {"undo limit", edit.UndoLimit(), 0},
+        {"alignment", edit.Alignment(), taLeftJustify},
+        {"border", edit.BorderProps().Border(), sccbNone},
+        {"inner border", edit.BorderProps().InnerBorder(), sccbNone},
+        {"frame colour", static_cast<long>(edit.Colors().FrameColor()), static_cast<long>(fw::clNone)},
+        {"scesWinXP base", static_cast<long>(edit.Colors().WinXPColor()), 16762807},
+        {"focus colour", static_cast<long>(edit.Colors().FocusColor()), static_cast<long>(fw::clNone)},
+        {"buttons", edit.ButtonCount(), 2},
+        {"first listed: Button", &edit.Buttons(0) == &button, true},
+        {"Button shows three dots", button.Style(), scebBrowse},
+        {"Button visible", button.Visible(), true},
+        {"Button on the right", button.Align(), taRightJustify},
+        {"Button width automatic", button.Width(), -1},
+        {"second button hidden", edit.Buttons(1).Visible(), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.actual, c.expected);
+    }
+}
+
 TEST_F(ButtonEditTest, TextWritesKeepOneLineAndRaiseOnlyForANewText)
 {
     std::string log;
