@@ -6,32 +6,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "bench/Clock.h"
 
 #include "framework/Application.h"
 #include "framework/Gdi.h"
 #include "tests/widgets/edit/FieldForm.h"
-
-namespace {
-
-double MedianMs(int runs, const std::function<void()>& paint)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = NowMs();
-        paint();
-        GdiFlush();
-        times.push_back(NowMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -53,13 +34,13 @@ int wmain(int argc, wchar_t** argv)
     fw::DibSection target(field.Width(), field.Height());
     auto print = [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.DC()), PRF_CLIENT); };
     auto repaint = [&] { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
-    const double plain = MedianMs(paints, print);
-    const double plainWindow = MedianMs(paints, repaint);
+    const double plain = MedianPaintMs(paints, print);
+    const double plainWindow = MedianPaintMs(paints, repaint);
     field.SetFocus();
     field.SelectAll();  // the whole path highlighted, scrolled to its end
     app.ProcessMessages();
-    const double selected = MedianMs(paints, print);
-    const double selectedWindow = MedianMs(paints, repaint);
+    const double selected = MedianPaintMs(paints, print);
+    const double selectedWindow = MedianPaintMs(paints, repaint);
     std::printf("game-folder field %d x %d, 259-character path, %d paints: median %.4f ms into a DIB, "
                 "%.4f ms through the window; all selected: %.4f ms, %.4f ms\n",
                 field.Width(), field.Height(), paints, plain, plainWindow, selected, selectedWindow);

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "../../framework/GuiTestUtil.h"
-#include "FieldForm.h"
+#include "FieldTest.h"
 #include "framework/Canvas.h"
 #include "framework/Gdi.h"
 
@@ -25,26 +25,19 @@ const std::uint32_t kOuterRing = Rgb(239, 239, 239);
 const std::uint32_t kInnerRing = Rgb(167, 183, 239);
 const std::uint32_t kDots = Rgb(23, 39, 95);
 
-class ButtonEditLookTest : public testing::Test {
+class ButtonEditLookTest : public edittest::FieldTest {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<edittest::FieldForm>();
-        form->Show();
-        fwtest::Drain();
-        field = form->field;
+        FieldTest::SetUp();
         r0 = field->ButtonRect(field->Button());
     }
-    HWND Window() { return field->Handle(); }
     void Mouse(UINT message, WPARAM keys, int x, int y)
     {
         SendMessageW(Window(), message, keys, MAKELPARAM(x, y));
         fwtest::Drain();
     }
-    POINT Centre() const { return POINT{(r0.Left + r0.Right) / 2, (r0.Top + r0.Bottom) / 2}; }
 
-    std::unique_ptr<edittest::FieldForm> form;
-    TSCButtonEdit* field = nullptr;
     TSCEditRect r0;
 };
 
@@ -106,7 +99,7 @@ TEST_F(ButtonEditLookTest, BackgroundAndTextFollowTheState)
 // place no line or shade covers), the light or dark top line, the dots.
 TEST_F(ButtonEditLookTest, FrameAndButtonFaceInEachMouseState)
 {
-    const POINT c = Centre();
+    const POINT c = ButtonCentre();
     struct Case {
         const char* what;
         std::function<void()> act;

@@ -12,7 +12,7 @@
 
 #include "../../framework/GuiTestUtil.h"
 #include "../../framework/InModalLoop.h"
-#include "FieldForm.h"
+#include "FieldTest.h"
 #include "framework/Clipboard.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
@@ -27,29 +27,14 @@ using edittest::HeldKeys;
 const std::string kLongPath = "C:\\Program Files\\Black Isle\\Baldur's Gate II - Shadows of Amn\\"
                               "Throne of Bhaal\\override\\backup\\2024-05-01\\scripts\\kits";
 
-class ButtonEditTest : public testing::Test {
+class ButtonEditTest : public edittest::FieldTest {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<edittest::FieldForm>();
-        form->Show();
-        fwtest::Drain();
-        field = form->field;
-    }
-
-    HWND Window() { return field->Handle(); }
     void Key(WORD key)
     {
         fwtest::KeyDown(Window(), key);
         fwtest::Drain();
     }
-    // A press and release of the left button at (x, y), with the messages' button flags.
     void Click(int x, int y) { fwtest::Click(Window(), x, y); }
-    POINT ButtonCentre()
-    {
-        const TSCEditRect r = field->ButtonRect(field->Button());
-        return POINT{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    }
     // The field unfocused, holding `text` with the caret at the start.
     void Reset(const std::string& text)
     {
@@ -58,9 +43,6 @@ protected:
         field->SetText(text);
         fwtest::Drain();
     }
-
-    std::unique_ptr<edittest::FieldForm> form;
-    TSCButtonEdit* field = nullptr;
 };
 
 // A button edit as made, before any window description changes it.
