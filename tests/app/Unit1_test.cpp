@@ -14,6 +14,7 @@
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
 #include "../framework/InModalLoop.h"
+#include "../widgets/edit/FieldForm.h"
 #include "../widgets/shell/BrowseDriver.h"
 #include "app/CellAccess.h"
 #include "app/GridCells.h"
@@ -29,19 +30,6 @@
 namespace {
 
 using namespace fw::literals;
-
-// The game-folder field's height by its sizing rule, from the font as the platform
-// measures it: one line ((height of "R" + height of "q") div 2 + 1), the frame's 3 pixels
-// above and 1 below, and 3.
-int FieldHeightByRule(const fw::Control& field)
-{
-    fw::MemoryDC dc;
-    fw::SelectGuard font(dc.Get(), field.GetFont().Handle());
-    SIZE r = {}, q = {};
-    GetTextExtentPoint32W(dc.Get(), L"R", 1, &r);
-    GetTextExtentPoint32W(dc.Get(), L"q", 1, &q);
-    return (r.cy + q.cy) / 2 + 1 + 3 + 1 + 3;
-}
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -120,7 +108,7 @@ TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
         RECT bounds;
     } cases[] = {
         {form->Label1, {12, 12, 277, 29}},
-        {form->SCButtonEdit1, {12, 32, 381, 32 + FieldHeightByRule(*form->SCButtonEdit1)}},
+        {form->SCButtonEdit1, {12, 32, 381, 32 + edittest::FieldHeightByRule(form->SCButtonEdit1->GetFont())}},
         {form->Label2, {12, 64, 277, 81}},       {form->Label3, {12, 112, 277, 129}},
         {form->Label4, {12, 160, 277, 177}},     {form->StringGrid1, {12, 216, 381, 388}},
         {form->SpeedButton2, {12, 394, 45, 419}}, {form->SpeedButton1, {288, 394, 381, 419}},
@@ -220,7 +208,7 @@ TEST_F(MainWindowTest, EachControlIsPaintedInsideItsRectangle)
         std::uint32_t inside;  // a colour seen `insideX` right of the left end, 8 down
         int insideX = 3;
     } cases[] = {
-        {"SCButtonEdit1", {12, 32, 381, 32 + FieldHeightByRule(*form->SCButtonEdit1)}, 0xE1FFFE, 200},  // past the text
+        {"SCButtonEdit1", {12, 32, 381, 32 + edittest::FieldHeightByRule(form->SCButtonEdit1->GetFont())}, 0xE1FFFE, 200},  // past the text
         {"ComboBox1", {12, 84, 381, 105}, 0xE1FFFE},
         {"ComboBox2", {12, 132, 381, 153}, 0xE1FFFE},
         {"ComboBox3", {12, 180, 381, 201}, 0xE1FFFE},

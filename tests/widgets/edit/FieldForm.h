@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/Form.h"
+#include "framework/Gdi.h"
 #include "widgets/edit/SCAdvEdits.h"
 
 namespace edittest {
@@ -35,6 +36,31 @@ public:
     TSCButtonEdit* field;
     TSCButtonEdit* other;
 };
+
+// The characters of `text` (read in `codePage`) each measured alone in `font`: their
+// widths summed, the greatest height.
+inline SIZE CharsExtent(const fw::Font& font, const std::string& text, UINT codePage = 1251)
+{
+    fw::MemoryDC dc;
+    fw::SelectGuard select(dc.Get(), font.Handle());
+    SIZE total = {};
+    for (char c : text) {
+        wchar_t wide = 0;
+        MultiByteToWideChar(codePage, 0, &c, 1, &wide, 1);
+        SIZE size = {};
+        GetTextExtentPoint32W(dc.Get(), &wide, 1, &size);
+        total.cx += size.cx;
+        total.cy = size.cy > total.cy ? size.cy : total.cy;
+    }
+    return total;
+}
+
+// A field's height by its sizing rule: one line ((height of "R" + height of "q") div 2
+// + 1), the frame's 3 pixels above and 1 below, and 3.
+inline int FieldHeightByRule(const fw::Font& font)
+{
+    return (CharsExtent(font, "R").cy + CharsExtent(font, "q").cy) / 2 + 1 + 3 + 1 + 3;
+}
 
 // Keys held down as the thread's keyboard state shows them, let go when it goes.
 class HeldKeys {

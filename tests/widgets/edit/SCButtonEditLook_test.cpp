@@ -62,16 +62,11 @@ TEST_F(ButtonEditLookTest, TheButtonIsAScrollBarWideAndOnePixelShortOfTopAndBott
 
     // A larger font: the field sizes itself again, one line and the margins high.
     field->GetFont().SetHeight(20);
-    fw::MemoryDC dc;
-    fw::SelectGuard font(dc.Get(), field->GetFont().Handle());
-    SIZE rSize = {}, qSize = {};
-    GetTextExtentPoint32W(dc.Get(), L"R", 1, &rSize);
-    GetTextExtentPoint32W(dc.Get(), L"q", 1, &qSize);
-    EXPECT_EQ(field->Height(), (rSize.cy + qSize.cy) / 2 + 1 + 3 + 1 + 3);
+    EXPECT_EQ(field->Height(), edittest::FieldHeightByRule(field->GetFont()));
     EXPECT_EQ(field->ButtonRect(field->Button()).Bottom, field->Height() - 1);
 }
 
-TEST_F(ButtonEditLookTest, BackgroundAndTextFollowTheState)
+TEST_F(ButtonEditLookTest, BackgroundFollowsTheState)
 {
     const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
     struct Case {
@@ -95,45 +90,48 @@ TEST_F(ButtonEditLookTest, BackgroundAndTextFollowTheState)
     }
 }
 
-// Each state as the mouse leaves it, painted: the face at its top-right corner (the one
-// place no line or shade covers), the light or dark top line, the dots.
+// Each state the mouse leaves the button in, painted: the face at its top-right corner
+// (the one place no line or shade covers), the top line, the darkest shade on the right,
+// the dots (one pixel right and down when pressed).
 TEST_F(ButtonEditLookTest, FrameAndButtonFaceInEachMouseState)
 {
+    struct Look {
+        std::uint32_t face, topLine, shade;
+        bool pressed;
+    };
+    const Look normal{Rgb(183, 199, 255), Rgb(199, 215, 255), Rgb(171, 187, 243), false};
+    const Look hot{Rgb(199, 215, 255), Rgb(215, 231, 255), Rgb(187, 203, 243), false};
+    const Look pressed{Rgb(159, 175, 231), Rgb(135, 151, 207), Rgb(147, 163, 219), true};
     const POINT c = ButtonCentre();
-    struct Case {
+    const struct {
         const char* what;
         std::function<void()> act;
-        std::uint32_t face, topLine;
-        bool pressed;
+        Look look;
     } cases[] = {
-        {"normal", [] {}, Rgb(183, 199, 255), Rgb(199, 215, 255), false},
-        {"hot", [&] { Mouse(WM_MOUSEMOVE, 0, c.x, c.y); }, Rgb(199, 215, 255), Rgb(215, 231, 255), false},
-        {"pressed", [&] { Mouse(WM_LBUTTONDOWN, MK_LBUTTON, c.x, c.y); }, Rgb(159, 175, 231), Rgb(135, 151, 207), true},
-        {"down, dragged off: drawn unpressed", [&] { Mouse(WM_MOUSEMOVE, MK_LBUTTON, 100, 10); }, Rgb(183, 199, 255),
-         Rgb(199, 215, 255), false},
-        {"dragged back on", [&] { Mouse(WM_MOUSEMOVE, MK_LBUTTON, c.x, c.y); }, Rgb(159, 175, 231), Rgb(135, 151, 207),
-         true},
-        {"released over it: hot", [&] { Mouse(WM_LBUTTONUP, 0, c.x, c.y); }, Rgb(199, 215, 255), Rgb(215, 231, 255),
-         false},
-        {"the pointer gone", [&] { SendMessageW(Window(), WM_MOUSELEAVE, 0, 0); }, Rgb(183, 199, 255),
-         Rgb(199, 215, 255), false},
+        {"normal", [] {}, normal},
+        {"hot", [&] { Mouse(WM_MOUSEMOVE, 0, c.x, c.y); }, hot},
+        {"pressed", [&] { Mouse(WM_LBUTTONDOWN, MK_LBUTTON, c.x, c.y); }, pressed},
+        {"down, dragged off: drawn unpressed", [&] { Mouse(WM_MOUSEMOVE, MK_LBUTTON, 100, 10); }, normal},
+        {"dragged back on", [&] { Mouse(WM_MOUSEMOVE, MK_LBUTTON, c.x, c.y); }, pressed},
+        {"released over it: hot", [&] { Mouse(WM_LBUTTONUP, 0, c.x, c.y); }, hot},
+        {"the pointer gone", [&] { Mouse(WM_MOUSELEAVE, 0, 0, 0); }, normal},
     };
     const int h = field->Height();
     const int x0 = r0.Left + (r0.Width() - 10) / 2, y0 = r0.Top + (r0.Height() - 2) / 2;
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         SCOPED_TRACE(k.what);
         k.act();
         fwtest::Snapshot shot(Window());
-        EXPECT_EQ(shot.At(0, h / 2), kFrame);
-        EXPECT_EQ(shot.At(200, 0), kFrame);
-        EXPECT_EQ(shot.At(200, h - 1), kFrame);
-        EXPECT_EQ(shot.At(368, h / 2), kFrame);
+        for (POINT frame : {POINT{0, h / 2}, POINT{200, 0}, POINT{200, h - 1}, POINT{368, h / 2}})
+            EXPECT_EQ(shot.At(frame.x, frame.y), kFrame);
         EXPECT_EQ(shot.At(r0.Left, h / 2), kOuterRing);
         EXPECT_EQ(shot.At(r0.Right - 1, r0.Top), kOuterRing);
         EXPECT_EQ(shot.At(r0.Left + 1, h / 2), kInnerRing);
-        EXPECT_EQ(shot.At(r0.Right - 4, r0.Top + 2), k.face);
-        EXPECT_EQ(shot.At(r0.Left + 2, r0.Top + 2), k.topLine);
-        const int p = k.pressed ? 1 : 0;
+        EXPECT_EQ(shot.At(r0.Right - 4, r0.Top + 2), k.look.face);
+        EXPECT_EQ(shot.At(r0.Left + 2, r0.Top + 2), k.look.topLine);
+        EXPECT_EQ(shot.At(r0.Right - 2, r0.Top + 3), k.look.shade);
+        EXPECT_EQ(shot.At(r0.Right - 3, r0.Bottom - 3), k.look.shade);
+        const int p = k.look.pressed ? 1 : 0;
         for (int dot = 0; dot < 3; ++dot) {
             SCOPED_TRACE("dot " + std::to_string(dot));
             const int x = x0 + 4 * dot + p, y = y0 + p;
@@ -147,43 +145,6 @@ TEST_F(ButtonEditLookTest, FrameAndButtonFaceInEachMouseState)
     EXPECT_NE(GetCapture(), Window()) << "the release let the mouse go";
 }
 
-// The right-hand shading of the normal face, two columns per step, on the first row below
-// the top line; the same rows left of it show the face.
-TEST_F(ButtonEditLookTest, NormalFaceIsShadedTowardsTheRight)
-{
-    const int right = r0.Right - 2, row = r0.Top + 3;  // the face less two pixels on each side
-    fwtest::Snapshot shot(Window());
-    const struct {
-        int x;
-        std::uint32_t colour;
-    } columns[] = {
-        {right, Rgb(171, 187, 243)},     {right - 1, Rgb(171, 187, 243)}, {right - 2, Rgb(175, 191, 247)},
-        {right - 3, Rgb(175, 191, 247)}, {right - 4, Rgb(179, 195, 251)}, {right - 5, Rgb(179, 195, 251)},
-        {right - 6, Rgb(183, 199, 255)},
-    };
-    for (const auto& col : columns) {
-        SCOPED_TRACE("x " + std::to_string(col.x));
-        EXPECT_EQ(shot.At(col.x, row), col.colour);
-        EXPECT_EQ(shot.At(col.x, r0.Bottom - 3), col.colour) << "down to the last row above the ring";
-    }
-}
-
-// Widths of single characters in the field's font, the characters read in `codePage`.
-int WidthOf(const TSCButtonEdit& field, const std::string& text, UINT codePage)
-{
-    fw::MemoryDC dc;
-    fw::SelectGuard font(dc.Get(), field.GetFont().Handle());
-    int width = 0;
-    for (char c : text) {
-        wchar_t wide = 0;
-        MultiByteToWideChar(codePage, 0, &c, 1, &wide, 1);
-        SIZE size = {};
-        GetTextExtentPoint32W(dc.Get(), &wide, 1, &size);
-        width += size.cx;
-    }
-    return width;
-}
-
 // The selection shows where the line of text stands: from the top of the text area, one
 // line high, starting at 3 - offset plus the measured widths before it, clipped to the
 // text area, and only while focused unless HideSelection is off.
@@ -194,9 +155,10 @@ TEST_F(ButtonEditLookTest, TheSelectionShowsWhereTheLineStandsWithinTheTextArea)
     const int line = field->LineHeight();
     // Code page 1251 letters whose code page 1252 readings have other widths.
     const std::string letters = "C:\\\xC6\xD8\xD9\xDE\xC6\xD8";
-    ASSERT_NE(WidthOf(*field, letters, 1251), WidthOf(*field, letters, 1252));
-    const int x1 = area.Left + WidthOf(*field, letters.substr(0, 4), 1251);
-    const int x2 = x1 + WidthOf(*field, letters.substr(4, 3), 1251);
+    const fw::Font& font = field->GetFont();
+    ASSERT_NE(edittest::CharsExtent(font, letters).cx, edittest::CharsExtent(font, letters, 1252).cx);
+    const int x1 = area.Left + edittest::CharsExtent(font, letters.substr(0, 4)).cx;
+    const int x2 = x1 + edittest::CharsExtent(font, letters.substr(4, 3)).cx;
     const std::string longPath(120, 'W');
     struct Case {
         const char* what;

@@ -34,8 +34,6 @@ TEST(SCCommon, ShiftLightenAndDarkenKeepEveryChannelInRange)
         fw::Color actual, expected;
     } cases[] = {
         {"frame", SCShiftColor(kBase, -32), Rgb(151, 167, 223)},
-        {"hot face", SCShiftColor(kBase, 16), Rgb(199, 215, 255)},
-        {"pressed face", SCShiftColor(kBase, -24), Rgb(159, 175, 231)},
         {"channels stop at 255 and 0", SCShiftColor(Rgb(250, 5, 128), 10), Rgb(255, 15, 138)},
         {"a step beyond 255 counts as 255", SCShiftColor(Rgb(200, 100, 255), -300), Rgb(0, 0, 0)},
         {"system colour resolved", SCShiftColor(fw::clBtnFace, 16, grey), Rgb(208, 208, 208)},
@@ -43,7 +41,6 @@ TEST(SCCommon, ShiftLightenAndDarkenKeepEveryChannelInRange)
         {"lightened, then the outer ring", SCShiftColor(SCLightenColor(kBase), -16), Rgb(239, 239, 239)},
         {"darkened: the dots", SCDarkenColor(kBase), Rgb(23, 39, 95)},
         {"darkened to what the screen shows", SCDarkenColor(kBase, nullptr, toEights), Rgb(16, 32, 88)},
-        {"lightened from a system colour", SCLightenColor(fw::clBtnFace, grey), Rgb(255, 255, 255)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -123,11 +120,8 @@ TEST(SCEditLayout, WinXPButtonFacePixels)
         int x, y;
         fw::Color colour;
     } pixels[] = {
-        {"outer ring", Normal, 351, 10, Rgb(239, 239, 239)},
         {"outer ring, bottom right", Pressed, 367, 19, Rgb(239, 239, 239)},
-        {"inner ring", Normal, 352, 10, Rgb(167, 183, 239)},
         {"inner ring, top right", Pressed, 366, 2, Rgb(167, 183, 239)},
-        {"face", Normal, 364, 3, Rgb(183, 199, 255)},
         {"top line", Normal, 353, 3, Rgb(199, 215, 255)},
         {"top line end", Normal, 363, 3, Rgb(199, 215, 255)},
         {"shade 366", Normal, 366, 4, Rgb(171, 187, 243)},
@@ -139,22 +133,14 @@ TEST(SCEditLayout, WinXPButtonFacePixels)
         {"face left of the shade", Normal, 360, 4, Rgb(183, 199, 255)},
         {"below the shade: inner ring", Normal, 365, 18, Rgb(167, 183, 239)},
         {"dot 1", Normal, 354, 9, dots},
-        {"dot 1 corner", Normal, 355, 10, dots},
-        {"dot 2", Normal, 358, 9, dots},
         {"dot 3", Normal, 362, 10, dots},
-        {"right of dot 1", Normal, 356, 9, Rgb(183, 199, 255)},
         {"down but not hot looks normal", DownNotHot, 364, 3, Rgb(183, 199, 255)},
         {"down but not hot: dots stay", DownNotHot, 354, 9, dots},
-        {"hot face", Hot, 364, 3, Rgb(199, 215, 255)},
-        {"hot top line", Hot, 353, 3, Rgb(215, 231, 255)},
         {"hot shade", Hot, 366, 4, Rgb(187, 203, 243)},
-        {"pressed face", Pressed, 364, 3, Rgb(159, 175, 231)},
-        {"pressed top line", Pressed, 353, 3, Rgb(135, 151, 207)},
         {"pressed left shade, step 0", Pressed, 355, 12, Rgb(141, 157, 213)},
         {"pressed left shade, step 1", Pressed, 356, 4, Rgb(147, 163, 219)},
         {"pressed left shade over the right one", Pressed, 361, 4, Rgb(153, 169, 225)},
         {"pressed right shade", Pressed, 362, 4, Rgb(155, 171, 227)},
-        {"pressed dot 1 moved", Pressed, 355, 10, dots},
         {"pressed dot 3 moved", Pressed, 364, 11, dots},
         {"pressed: no dot where it stood", Pressed, 354, 9, Rgb(141, 157, 213)},
         {"outside the button: untouched", Normal, 350, 10, 0x123456},
