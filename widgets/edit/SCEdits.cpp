@@ -21,18 +21,16 @@ TSCCustomEdit::TSCCustomEdit(fw::Component* owner, std::unique_ptr<TSCEditColors
             OnCaretMove();
     };
     engine_.OnChange = [this] { Change(); };
-    engine_.OnClipCopy = [this](std::string& text, bool& allow) {
-        if (OnClipCopy)
-            OnClipCopy(text, allow);
+    // The engine's clipboard offers go to the control's events of the same names.
+    auto forward = [](std::function<void(std::string&, bool&)>& event) {
+        return [&event](std::string& text, bool& allow) {
+            if (event)
+                event(text, allow);
+        };
     };
-    engine_.OnClipCut = [this](std::string& text, bool& allow) {
-        if (OnClipCut)
-            OnClipCut(text, allow);
-    };
-    engine_.OnClipPaste = [this](std::string& text, bool& allow) {
-        if (OnClipPaste)
-            OnClipPaste(text, allow);
-    };
+    engine_.OnClipCopy = forward(OnClipCopy);
+    engine_.OnClipCut = forward(OnClipCut);
+    engine_.OnClipPaste = forward(OnClipPaste);
 }
 
 void TSCCustomEdit::SetHideSelection(bool value)

@@ -241,6 +241,10 @@ TEST_F(ButtonEditTest, KeysInTheReadOnlyFieldMoveAndCopyButNeverEdit)
     field->SetSelection(3, 7);
     Key(VK_INSERT, {VK_CONTROL});
     EXPECT_EQ(fw::Clipboard::GetText(), path.substr(3, 4));
+    // OnClipCopy sees the text first and may change it.
+    field->OnClipCopy = [](std::string& text, bool&) { text.append(" copied"); };
+    Key('C', {VK_CONTROL});
+    EXPECT_EQ(fw::Clipboard::GetText(), path.substr(3, 4).append(" copied"));
 }
 
 TEST_F(ButtonEditTest, ButtonClickKeyTakesItsCharacterWithIt)
