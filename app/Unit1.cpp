@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/ContainerTemplates.h"
+#include "app/Describe.h"
 #include "app/Digits.h"
 #include "app/Glyphs.h"
 #include "app/GridCells.h"
@@ -13,14 +14,14 @@
 #include "framework/Cp1251Literal.h"
 
 using namespace fw::literals;
+using app::Make;
+using app::S;
 
 namespace {
 
 const fw::Color kFieldColor = 14811134;  // pale yellow
 const fw::Color kGridColor = 16775137;   // pale blue
 const fw::Color kBlack = 0;
-
-std::string S(std::string_view text) { return std::string(text); }
 
 std::vector<std::string> ListItems(std::string_view activityItem)
 {
@@ -33,16 +34,6 @@ std::vector<std::string> ListItems(std::string_view activityItem)
         S(activityItem),
         S("Пользовательская таблица опыта (режим редактирования)"_cp1251),
     };
-}
-
-template <typename T>
-T* Make(fw::Form* form, const char* name, int left, int top, int width, int height)
-{
-    T* control = new T(form);
-    control->SetName(name);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
 }
 
 fw::Label* MakeLabel(fw::Form* form, const char* name, int top, std::string_view caption)

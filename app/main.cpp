@@ -5,11 +5,13 @@
 #include "app/Unit2.h"
 #include "framework/Application.h"
 #include "framework/Cp1251Literal.h"
+#include "widgets/shell/ElHandPt.h"
 
 using namespace fw::literals;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    RegisterHandCursor();
     fw::Application& app = fw::Application::Instance();
     app.Initialize();
     app.SetTitle(std::string("Редактор таблицы опыта для BG2 / BGT"_cp1251));

@@ -101,6 +101,13 @@ void Canvas::DrawText(RECT rect, const std::string& text, UINT flags)
     ::DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &rect, flags);
 }
 
+RECT Canvas::TextBounds(RECT rect, const std::string& text, UINT flags)
+{
+    std::wstring w = Widen(text);
+    ::DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &rect, flags | DT_CALCRECT);
+    return rect;
+}
+
 SIZE Canvas::TextExtent(const std::string& text)
 {
     std::wstring w = Widen(text);

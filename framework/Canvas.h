@@ -46,6 +46,8 @@ public:
     void TextRect(const RECT& clip, int x, int y, const std::string& text);
     // DrawText with the platform's DT_ flags, transparent background.
     void DrawText(RECT rect, const std::string& text, UINT flags);
+    // The rectangle DrawText would fill (DT_CALCRECT): `rect` grown or shrunk to the text.
+    RECT TextBounds(RECT rect, const std::string& text, UINT flags);
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }

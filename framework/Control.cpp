@@ -39,6 +39,19 @@ void Control::SetParent(WinControl* parent)
     }
 }
 
+bool Control::ShowHint() const
+{
+    if (parentShowHint_ && parent_)
+        return parent_->ShowHint();
+    return showHint_;
+}
+
+void Control::SetShowHint(bool showHint)
+{
+    showHint_ = showHint;
+    parentShowHint_ = false;
+}
+
 void Control::SetPopupMenu(PopupMenu* menu)
 {
     popupMenu_ = menu;
@@ -195,10 +208,15 @@ void Control::ContextPopup(POINT where, bool& handled)
     if (handled || !popupMenu_)
         return;
     handled = true;
+    ShowMenuAt(*popupMenu_, where);
+}
+
+void Control::ShowMenuAt(PopupMenu& menu, POINT where)
+{
     if (where.x == -1 && where.y == -1)
         where = POINT{0, 0};
     POINT screen = ClientToScreen(where);
-    popupMenu_->Popup(screen.x, screen.y);
+    menu.Popup(screen.x, screen.y);
 }
 
 }  // namespace fw

@@ -31,6 +31,18 @@ using ShiftState = unsigned;
 
 enum class MouseButton { Left, Right, Middle };
 
+class Control;
+
+// What the framework asks a control when a hint is to show over it.
+struct HintInfo {
+    Control* control = nullptr;  // the control under the pointer
+    POINT cursorPos = {};        // in that control's client coordinates
+    // The text to show: the short part of the first hint found from the control up to
+    // its form. A control may change it; empty shows no hint. A hint window shows the
+    // text up to its first zero byte.
+    std::string hintStr;
+};
+
 class Control : public Component {
 public:
     explicit Control(Component* owner = nullptr);
@@ -73,6 +85,15 @@ public:
     int Cursor() const { return cursor_; }
     void SetCursor(int cursor) { cursor_ = cursor; }
 
+    // "short|long"; the short part is shown as the hint.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+    // Whether hints show over the control; while ParentShowHint is set, the parent's.
+    bool ShowHint() const;
+    void SetShowHint(bool showHint);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+
     PopupMenu* GetPopupMenu() const { return popupMenu_; }
     // The menu may be freed first: the control then forgets it.
     void SetPopupMenu(PopupMenu* menu);
@@ -111,6 +132,18 @@ protected:
     virtual void DblClick();
     // Shows the popup menu unless the event handled the request.
     virtual void ContextPopup(POINT where, bool& handled);
+    // Shows `menu` at `where` (client coordinates; a keyboard request, -1, -1, at the corner).
+    void ShowMenuAt(PopupMenu& menu, POINT where);
+    // A dialog character of the form (Alt+letter, or a character the focused control
+    // does not take) offered to the control; true when it acted on it. The form offers
+    // it to its controls in creation order until one takes it.
+    virtual bool DialogChar(char key)
+    {
+        (void)key;
+        return false;
+    }
+    // A hint is about to show over the control (HintInfo); the framework filled `info`.
+    virtual void HintShow(HintInfo& info) { (void)info; }
 
     virtual void BoundsChanged() {}
     virtual void EnabledChanged() { Invalidate(); }
@@ -143,6 +176,9 @@ private:
     bool adoptingFont_ = false;
     Color color_ = clBtnFace;
     int cursor_ = 0;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
     PopupMenu* popupMenu_ = nullptr;
     bool leftPressed_ = false;
     bool mouseInside_ = false;

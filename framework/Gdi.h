@@ -44,6 +44,26 @@ using PenHandle = GdiObject<HPEN>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 
+// An icon or cursor made for us (not a shared resource), destroyed with its owner.
+class IconHandle {
+public:
+    IconHandle() = default;
+    explicit IconHandle(HICON icon) : icon_(icon) {}
+    ~IconHandle() { Reset(); }
+    IconHandle(const IconHandle&) = delete;
+    IconHandle& operator=(const IconHandle&) = delete;
+    HICON Get() const { return icon_; }
+    void Reset(HICON icon = nullptr)
+    {
+        if (icon_)
+            DestroyIcon(icon_);
+        icon_ = icon;
+    }
+
+private:
+    HICON icon_ = nullptr;
+};
+
 // A memory device context, deleted with its owner.
 class MemoryDC {
 public:

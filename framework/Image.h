@@ -1,8 +1,11 @@
 // A picture painted by its parent.
 #pragma once
 
+#include <windows.h>
+
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
+#include "framework/Gdi.h"
 
 namespace fw {
 
@@ -15,8 +18,22 @@ public:
     void SetPicture(const Bitmap& picture)
     {
         picture_ = picture;
+        icon_.Reset();
         Invalidate();
     }
+    // Shows the program's icon resource `name` in `size` pixels (the size it is stored
+    // in is picked) instead of a picture; with AutoSize the image takes that size.
+    void LoadIcon(const wchar_t* name, int size)
+    {
+        icon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, size, size, 0)));
+        iconSize_ = size;
+        if (autoSize_ && icon_.Get())
+            SetBounds(left_, top_, size, size);
+        Invalidate();
+    }
+    HICON Icon() const { return icon_.Get(); }
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     bool Center() const { return center_; }
     void SetCenter(bool center)
     {
@@ -33,6 +50,10 @@ public:
 
     void Paint(Canvas& canvas) override
     {
+        if (icon_.Get()) {
+            DrawIconEx(canvas.Handle(), 0, 0, icon_.Get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+            return;
+        }
         int x = 0, y = 0;
         if (center_) {
             x = (width_ - picture_.Width()) / 2;
@@ -45,6 +66,9 @@ private:
     Bitmap picture_;
     bool center_ = false;
     bool transparent_ = false;
+    bool autoSize_ = false;
+    IconHandle icon_;
+    int iconSize_ = 0;
 };
 
 }  // namespace fw

@@ -195,6 +195,8 @@ void WinControl::WindowGone()
     hoverControl_ = nullptr;
     trackingLeave_ = false;
     caretCreated_ = false;
+    hintTip_.reset();
+    hintControl_ = nullptr;
 }
 
 LRESULT WinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
@@ -269,6 +271,8 @@ void WinControl::RemoveChild(Control* child)
     }
     if (hoverControl_ == child)
         hoverControl_ = nullptr;
+    if (hintControl_ == child)
+        TrackHint(nullptr);
 }
 
 int WinControl::TabOrder() const

@@ -13,6 +13,7 @@
 
 #include "framework/Control.h"
 #include "framework/Gdi.h"
+#include "framework/HintTip.h"
 
 namespace fw {
 
@@ -80,6 +81,10 @@ public:
     // The shift state of the keyboard now.
     static ShiftState KeyboardShift();
 
+    // The hint to show at `at` (client coordinates), asked of the windowless child there
+    // or of this control (HintShow); empty when that control shows no hints.
+    std::string HintAt(POINT at);
+
 protected:
     struct CreateParams {
         std::wstring className;  // our window class
@@ -128,6 +133,9 @@ protected:
     // A windowed child took the focus (forms remember it).
     virtual void ChildFocused(WinControl* child);
 
+    // Offers the character to the visible children, in creation order, until one takes it.
+    bool DialogChar(char key) override;
+
     void EnabledChanged() override;
     void VisibleChanged() override;
     void TextChanged() override;
@@ -149,6 +157,9 @@ private:
     LRESULT PrintClientMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CharMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT SysCharMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Offers a dialog character to the controls of our top-level window.
+    bool OfferDialogChar(char key);
     LRESULT SetFocusMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT KillFocusMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ContextMenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -172,6 +183,10 @@ private:
     LRESULT SetCursorMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool ChooseCursor();
 
+    // Hints (WinControlHints.cpp).
+    void TrackHint(Control* target);
+    LRESULT NotifyMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
     void AddChild(Control* child);
     void RemoveChild(Control* child);
     void UnlistChildren();
@@ -191,6 +206,8 @@ private:
     bool trackingLeave_ = false;
     bool caretCreated_ = false;
     std::unique_ptr<DibSection> buffer_;
+    std::unique_ptr<HintTip> hintTip_;  // made when a hint is first to show
+    Control* hintControl_ = nullptr;    // the control the tip's tool covers
 };
 
 }  // namespace fw

@@ -41,11 +41,13 @@ LRESULT WinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR: return SetCursorMessage(message, wParam, lParam);
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: return KeyMessage(message, wParam, lParam);
     case WM_CHAR: return CharMessage(message, wParam, lParam);
+    case WM_SYSCHAR: return SysCharMessage(message, wParam, lParam);
     case WM_SETFOCUS: return SetFocusMessage(message, wParam, lParam);
     case WM_KILLFOCUS: return KillFocusMessage(message, wParam, lParam);
     case WM_GETDLGCODE: return DlgCode(DefaultHandler(message, wParam, lParam), reinterpret_cast<const MSG*>(lParam));
     case WM_CONTEXTMENU: return ContextMenuMessage(message, wParam, lParam);
-    case WM_COMMAND: case WM_NOTIFY:
+    case WM_NOTIFY: return NotifyMessage(message, wParam, lParam);
+    case WM_COMMAND:
     case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: case WM_CTLCOLORSCROLLBAR: return ReflectToChild(message, wParam, lParam);
     case WM_VSCROLL: return ScrollMessage(message, wParam, lParam);
@@ -105,8 +107,37 @@ LRESULT WinControl::CharMessage(UINT message, WPARAM wParam, LPARAM lParam)
     KeyPress(key);
     if (!key || !handle_)
         return 0;
+    // A character this window does not take is a dialog character of its form.
+    const LRESULT wants = Perform(WM_GETDLGCODE, wParam, 0);
+    if (!(wants & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) && OfferDialogChar(key))
+        return 0;
     const std::wstring wide = Widen(std::string(1, key));
     return DefaultHandler(message, wide.empty() ? wParam : static_cast<WPARAM>(wide[0]), lParam);
+}
+
+LRESULT WinControl::SysCharMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Alt+letter: a control of the form that takes it spares the menu's beep.
+    const std::string narrow = Narrow(std::wstring(1, static_cast<wchar_t>(wParam)));
+    if (!narrow.empty() && OfferDialogChar(narrow[0]))
+        return 0;
+    return DefaultHandler(message, wParam, lParam);
+}
+
+bool WinControl::OfferDialogChar(char key)
+{
+    WinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    return top->DialogChar(key);
+}
+
+bool WinControl::DialogChar(char key)
+{
+    for (Control* c : controls_)
+        if (c->Visible() && c->DialogChar(key))
+            return true;
+    return false;
 }
 
 LRESULT WinControl::SetFocusMessage(UINT message, WPARAM wParam, LPARAM lParam)

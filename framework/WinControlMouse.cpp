@@ -14,6 +14,8 @@ LRESULT WinControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam)
     MouseEvent event;
     if (!MouseEvent::Decode(message, wParam, lParam, event))
         return DefaultHandler(message, wParam, lParam);
+    if (hintTip_)
+        hintTip_->Relay(message, wParam, lParam);
     if (event.kind == MouseEvent::Move)
         TrackHover(event.at);
     Control* target = MouseTarget(event.at);
@@ -108,12 +110,14 @@ void WinControl::TrackHover(POINT at)
     SetMouseInside(*this, true);
     Control* child = MouseTarget(at);
     SetHoverChild(child != this && child->Enabled() ? child : nullptr);
+    TrackHint(hoverControl_ ? hoverControl_ : this);
 }
 
 LRESULT WinControl::MouseLeaveMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     trackingLeave_ = false;
     SetHoverChild(nullptr);
+    TrackHint(nullptr);
     SetMouseInside(*this, false);
     return DefaultHandler(message, wParam, lParam);
 }

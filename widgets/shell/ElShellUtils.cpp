@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
+#include "framework/Application.h"
 #include "framework/Cp1251.h"
+#include "widgets/shell/ElUrlScheme.h"
 #include "widgets/shell/ItemIdListSize.h"
 
 namespace {
@@ -183,4 +186,35 @@ LPITEMIDLIST RootIDList(TShellFolders root, const std::string& customPath)
     if (FAILED(SHGetSpecialFolderLocation(nullptr, ShellFolderId(root), &list)))
         FreeIDList(list);
     return list;
+}
+
+namespace {
+
+ShellExecuteCall g_shellExecute = nullptr;
+
+}  // namespace
+
+ShellExecuteCall ReplaceShellExecute(ShellExecuteCall call)
+{
+    return std::exchange(g_shellExecute, call);
+}
+
+bool LaunchURL(const std::string& url)
+{
+    const std::wstring file = fw::Widen(WithUrlScheme(url));
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof(info);
+    // The process handle comes back for us to close; a DDE conversation may finish first.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_DDEWAIT;
+    info.hwnd = fw::Application::Instance().Handle();
+    info.lpVerb = L"Open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWNORMAL;  // a browser started cold must not start hidden
+    // Handlers the shell loads for a scheme may be COM objects.
+    EnsureComApartment();
+    const BOOL done = g_shellExecute ? g_shellExecute(&info) : ShellExecuteExW(&info);
+    // A launch handed to a running program returns no process.
+    if (done && info.hProcess)
+        CloseHandle(info.hProcess);
+    return done != FALSE;
 }

@@ -1,10 +1,12 @@
 // Shell operations: the shell allocator, the desktop folder, conversions between
-// file-system paths and shell item identifier lists, and the special-folder roots.
+// file-system paths and shell item identifier lists, the special-folder roots, and
+// opening an address.
 // Every shell and COM call of the program lives in this folder, so those libraries are
 // needed only once a shell service is first asked for.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
@@ -94,3 +96,13 @@ public:
 private:
     LPITEMIDLIST list_ = nullptr;
 };
+
+// Opens an address (code page 1251) with the shell's "Open" verb, visible, after adding
+// the scheme an address without one needs (WithUrlScheme); true when the shell took it.
+// Nothing of ours is shown on failure; the shell may show its own message.
+bool LaunchURL(const std::string& url);
+
+// The shell call LaunchURL makes: ShellExecuteExW unless replaced (tests see the record
+// and start no browser). Returns the call in place before.
+using ShellExecuteCall = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
+ShellExecuteCall ReplaceShellExecute(ShellExecuteCall call);

@@ -2,8 +2,14 @@ xp_native_sources(
   ItemIdListSize.cpp
   ElFolderOptions.cpp
   ElFolderGeometry.cpp
+  ElUrlScheme.cpp
+  ElHintText.cpp
 )
 xp_win_sources(
   ElShellUtils.cpp
   ElFolderDlg.cpp
+  ElHandPt.cpp
+  ElCLabel.cpp
+  ElURLLabel.cpp
 )
+xp_app_resources(ElHandPt.rc)

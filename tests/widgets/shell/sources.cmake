@@ -1,6 +1,7 @@
 xp_native_tests(
   ItemIdListSize_test.cpp
   ElFolderGeometry_test.cpp
+  ElLinkText_test.cpp
 )
 xp_win_tests(
   BrowseDriver.cpp
