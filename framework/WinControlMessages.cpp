@@ -167,12 +167,13 @@ LRESULT WinControl::ContextMenuMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool WinControl::RouteContextMenu(POINT screen)
 {
     // From the keyboard (-1, -1) the request is ours; from the mouse it belongs to the
-    // windowless child under the pointer, if any, in its own coordinates.
+    // enabled windowless child under the pointer, if any, in its own coordinates.
     Control* target = this;
     POINT where = screen;
     if (screen.x != -1 || screen.y != -1) {
         where = ScreenToClient(screen);
-        if (Control* child = GraphicControlAt(where.x, where.y)) {
+        Control* child = GraphicControlAt(where.x, where.y);
+        if (child && child->Enabled()) {
             target = child;
             where.x -= child->left_;
             where.y -= child->top_;

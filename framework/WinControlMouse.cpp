@@ -23,6 +23,10 @@ LRESULT WinControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // A disabled windowless child swallows the mouse.
         if (target->Enabled())
             DeliverMouse(*target, event.At(POINT{target->left_, target->top_}));
+        // The platform turns a right release into the context-menu request, which
+        // RouteContextMenu hands to the child.
+        if (message == WM_RBUTTONUP && handle_)
+            return DefaultHandler(message, wParam, lParam);
         return 0;
     }
     DeliverMouse(*this, event);

@@ -115,12 +115,13 @@ TEST_F(ControlBaseTest, GraphicControlsGetEnterAndLeaveFromTheirParent)
 TEST_F(ControlBaseTest, CursorsComeFromTheScreenTableByNumber)
 {
     HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
-    fw::SetScreenCursor(1458, cross, false);
-    EXPECT_EQ(fw::ScreenCursor(1458), cross);
+    // A number of the test's own: 1458 is the program's hand cursor.
+    fw::SetScreenCursor(1000, cross, false);
+    EXPECT_EQ(fw::ScreenCursor(1000), cross);
     EXPECT_EQ(fw::ScreenCursor(fw::crHandPoint), LoadCursorW(nullptr, IDC_HAND));
     EXPECT_EQ(fw::ScreenCursor(777), LoadCursorW(nullptr, IDC_ARROW)) << "unknown numbers show the arrow";
 
-    form->label->SetCursor(1458);
+    form->label->SetCursor(1000);
     POINT onLabel = form->label->ClientToScreen(POINT{5, 5});
     ASSERT_TRUE(SetCursorPos(onLabel.x, onLabel.y));
     SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -129,7 +130,7 @@ TEST_F(ControlBaseTest, CursorsComeFromTheScreenTableByNumber)
     ASSERT_TRUE(SetCursorPos(elsewhere.x, elsewhere.y));
     SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
-    fw::SetScreenCursor(1458, nullptr, false);
+    fw::SetScreenCursor(1000, nullptr, false);
 }
 
 TEST_F(ControlBaseTest, ContextMenuRequestsArriveInClientCoordinates)

@@ -47,10 +47,10 @@ TEST(LinkText, HintEncoding)
         std::string bytes;
     } cases[] = {
         {"empty", "", u"", std::string("\0\0\0\xFE\xFF", 5)},
-        {"latin", "Hi", u"Hi", std::string("Hi\0H\0i\0\0\0\xFE\xFF", 12)},
+        {"latin", "Hi", u"Hi", std::string("Hi\0H\0i\0\0\0\xFE\xFF", 11)},
         {"cyrillic", "\xC6", u"\u0416", std::string("\xC6\0\x16\x04\0\0\xFE\xFF", 8)},
         {"outside the code page", "?", u"\u4E2D", std::string("?\0\x2D\x4E\0\0\xFE\xFF", 8)},
-        {"surrogate pair", "??", u"\U0001F600", std::string("??\0\x3D\xD8\x00\xDE\0\0\xFE\xFF", 10)},
+        {"surrogate pair", "??", u"\U0001F600", std::string("??\0\x3D\xD8\x00\xDE\0\0\xFE\xFF", 11)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

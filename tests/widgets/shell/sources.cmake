@@ -7,4 +7,5 @@ xp_win_tests(
   BrowseDriver.cpp
   ElFolderDlg_test.cpp
   ElShellUtils_test.cpp
+  ElURLLabel_test.cpp
 )
