@@ -6,6 +6,7 @@
 
 #include "BoxWatcher.h"
 #include "framework/Application.h"
+#include "widgets/shell/ElHandPt.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ private:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    RegisterHandCursor();
     fw::Application::Instance().Initialize();
     testing::UnitTest::GetInstance()->listeners().Append(new GuardEveryTest);
     return RUN_ALL_TESTS();

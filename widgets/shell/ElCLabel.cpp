@@ -6,12 +6,6 @@
 #include "framework/Cp1251.h"
 #include "widgets/shell/ElHintText.h"
 
-namespace {
-
-std::wstring ShortPart(const std::wstring& hint) { return hint.substr(0, hint.find(L'|')); }
-
-}  // namespace
-
 std::string EncodedHint(const std::wstring& text)
 {
     return EncodeHint(fw::Narrow(text), std::u16string(text.begin(), text.end()));

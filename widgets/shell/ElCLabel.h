@@ -20,6 +20,8 @@ public:
     void SetUseXPThemes(bool use);
 
 protected:
+    // The part of a hint before its first "|".
+    static std::wstring ShortPart(const std::wstring& hint) { return hint.substr(0, hint.find(L'|')); }
     // The framework's text was set directly: the UTF-16 caption follows it.
     void TextChanged() override;
     // No hint without a hint of our own; else its short or whole text, encoded.

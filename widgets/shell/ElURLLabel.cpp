@@ -111,8 +111,7 @@ void TElURLLabel::HintShow(fw::HintInfo& info)
         info.hintStr.clear();
         return;
     }
-    const std::wstring shortPart = Hint().substr(0, Hint().find(L'|'));
-    if (chosen == fw::Narrow(shortPart))
-        candidate = candidate.substr(0, candidate.find(L'|'));
+    if (chosen == fw::Narrow(ShortPart(Hint())))
+        candidate = ShortPart(candidate);
     info.hintStr = EncodedHint(candidate);
 }
