@@ -17,7 +17,6 @@
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
 #include "framework/Gdi.h"
-#include "widgets/shell/ElHandPt.h"
 
 namespace {
 
@@ -31,22 +30,14 @@ int TextWidth(const fw::Control& control, const std::string& text)
     return canvas.TextWidth(text);
 }
 
-// Whether any pixel of the rows [top, bottom) between x0 and x1 differs from `face`.
-bool Inked(const fwtest::Snapshot& shot, int x0, int x1, int top, int bottom, std::uint32_t face)
-{
-    for (int y = top; y < bottom; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (shot.At(x, y) != face)
-                return true;
-    return false;
-}
-
-// The rightmost inked column of the rows [top, bottom) between x0 and x1, or -1.
+// The rightmost column of [x0, x1) with a pixel in rows [top, bottom) that is not
+// `face`, or -1.
 int InkEnd(const fwtest::Snapshot& shot, int x0, int x1, int top, int bottom, std::uint32_t face)
 {
     for (int x = x1 - 1; x >= x0; --x)
-        if (Inked(shot, x, x + 1, top, bottom, face))
-            return x;
+        for (int y = top; y < bottom; ++y)
+            if (shot.At(x, y) != face)
+                return x;
     return -1;
 }
 
@@ -64,50 +55,36 @@ protected:
 TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
 {
     EXPECT_EQ(about->Caption(), "  О программе..."_cp1251);
-    RECT client;
+    RECT client, outer;
     GetClientRect(about->Handle(), &client);
-    EXPECT_EQ(client.right, 362);
-    EXPECT_EQ(client.bottom, 118);
-    const LONG style = GetWindowLongW(about->Handle(), GWL_STYLE);
-    const LONG exStyle = GetWindowLongW(about->Handle(), GWL_EXSTYLE);
-    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-    RECT outer;
     GetWindowRect(about->Handle(), &outer);
+    EXPECT_EQ(client.right * 1000 + client.bottom, 362118);
     EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1) << "centred";
+    EXPECT_TRUE(GetWindowLongW(about->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindowLongW(about->Handle(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+              WS_SYSMENU);
 
     const struct {
         const fw::Control* control;
         RECT bounds;  // a right edge of 0: sized to its text
     } layout[] = {
-        {about->Image1, {8, 12, 40, 44}},
-        {about->LMDLabelFill1, {48, 9, 0, 0}},
-        {about->Label1, {48, 32, 357, 77}},
-        {about->Label2, {48, 80, 149, 109}},
-        {about->ElURLLabel1, {147, 93, 0, 0}},
-        {about->SpeedButton1, {284, 84, 353, 109}},
+        {about->Image1, {8, 12, 40, 44}},         {about->LMDLabelFill1, {48, 9, 0, 0}},
+        {about->Label1, {48, 32, 357, 77}},       {about->Label2, {48, 80, 149, 109}},
+        {about->ElURLLabel1, {147, 93, 0, 0}},    {about->SpeedButton1, {284, 84, 353, 109}},
     };
     for (const auto& l : layout) {
         SCOPED_TRACE(l.control->Name());
         const RECT b = l.control->BoundsRect();
-        EXPECT_EQ(b.left, l.bounds.left);
-        EXPECT_EQ(b.top, l.bounds.top);
-        if (l.bounds.right) {
-            EXPECT_EQ(b.right, l.bounds.right);
-            EXPECT_EQ(b.bottom, l.bounds.bottom);
-        } else {
+        EXPECT_EQ(b.left * 1000 + b.top, l.bounds.left * 1000 + l.bounds.top);
+        if (l.bounds.right)
+            EXPECT_EQ(b.right * 1000 + b.bottom, l.bounds.right * 1000 + l.bounds.bottom);
+        else
             EXPECT_EQ(b.right - b.left, TextWidth(*l.control, l.control->Caption()));
-        }
     }
-    EXPECT_NE(about->Image1->Icon(), nullptr);
     const fw::Font& title = about->LMDLabelFill1->GetFont();
-    EXPECT_EQ(title.Name(), "Arial");
-    EXPECT_EQ(title.Height(), 15);
-    EXPECT_EQ(title.Style(), unsigned{fw::fsBold});
-    EXPECT_EQ(title.GetColor(), fw::clWindowText);
+    EXPECT_TRUE(title.Name() == "Arial" && title.Height() == 15 && title.Style() == fw::fsBold &&
+                title.GetColor() == fw::clWindowText);
     EXPECT_EQ(about->LMDLabelFill1->Caption(), "Редактор таблицы опыта для BG2 / BGT"_cp1251);
-    EXPECT_EQ(about->SpeedButton1->Caption(), "Закрыть"_cp1251);
 
     // The author line fits its label; the link ends before the close button.
     const std::string author = about->Label2->Caption().substr(0, about->Label2->Caption().find('\r'));
@@ -116,36 +93,26 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
     const TElURLLabel& link = *about->ElURLLabel1;
     EXPECT_LT(link.Left() + link.Width(), 284);
     EXPECT_EQ(link.URL(), "http://" + link.fw::Control::Caption());
-    EXPECT_EQ(link.URL().find("http://", 1), std::string::npos);
-    EXPECT_EQ(link.Cursor(), crURLCursor);
-    EXPECT_FALSE(link.ShowURLInHint());
-    EXPECT_EQ(link.VisitedColor(), fw::clNavy);
-    EXPECT_EQ(link.HyperLinkStyle(), unsigned{fw::fsUnderline});
+    EXPECT_EQ(link.URL().find(':', 5), std::string::npos) << "one scheme only";
+    EXPECT_TRUE(link.Visited() && !link.ShowURLInHint() && link.VisitedColor() == fw::clNavy);
     std::printf("author line %d px; link %d px wide, ending at x %d\n", authorWidth, link.Width(),
                 link.Left() + link.Width());
-}
 
-TEST_F(AboutWindowTest, TextLinesFallWhereTheCarriageReturnsAndTheLinkPutThem)
-{
+    // Painted: three description lines broken at the lone carriage returns, nothing below;
+    // Label2's second line on the link's line, ending left of it; the icon.
     const std::string& text = about->Label1->Caption();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
     EXPECT_EQ(text.find('\n'), std::string::npos);
-
     fwtest::Snapshot shot(*about);
     const std::uint32_t face = shot.At(2, 2);
-    const int line = about->Label2->Height() / 2;  // Label2 holds two lines
-    ASSERT_GT(line, 10);
-    // Label1: ink on each of three lines, none below them.
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(Inked(shot, 48, 357, 32 + i * line, 32 + (i + 1) * line, face));
-    }
-    EXPECT_FALSE(Inked(shot, 48, 357, 32 + 3 * line + 1, 77, face));
-    // Label2's second line shares the link's line and ends left of it.
-    EXPECT_TRUE(Inked(shot, 48, 147, 93, 93 + line, face));
-    EXPECT_LT(InkEnd(shot, 48, 147, 93, 93 + line, face), 146);
-    EXPECT_TRUE(Inked(shot, 147, 284, 93, 93 + line, face)) << "the link";
-    EXPECT_TRUE(Inked(shot, 8, 40, 12, 44, face)) << "the icon";
+    const int line = about->Label2->Height() / 2;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_GE(InkEnd(shot, 48, 357, 32 + i * line, 32 + (i + 1) * line, face), 0) << "line " << i;
+    EXPECT_EQ(InkEnd(shot, 48, 357, 32 + 3 * line + 1, 77, face), -1);
+    const int labelEnd = InkEnd(shot, 48, 147, 93, 93 + line, face);
+    EXPECT_TRUE(labelEnd > 100 && labelEnd < 146) << labelEnd;
+    EXPECT_GE(InkEnd(shot, 147, 284, 93, 93 + line, face), 147) << "the link";
+    EXPECT_GE(InkEnd(shot, 8, 40, 12, 44, face), 8) << "the icon";
 }
 
 // The link's look as the window first shows it and over enter, click and leave.
@@ -154,47 +121,41 @@ TEST_F(AboutWindowTest, LinkLooksBlueThenUnderlinedThenNavyThenBlueAgain)
     fwtest::LaunchRecorder launcher;
     TElURLLabel& link = *about->ElURLLabel1;
     const HWND window = about->Handle();
-    const int x = link.Left() + 3, y = link.Top() + 3;
-    const struct Step {
+    const struct {
         const char* what;
         std::function<void()> act;
         fw::Color colour;
         bool underlined;
     } steps[] = {
         {"window shown", [] {}, fw::clBlue, false},
-        {"mouse enters", [&] { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }, fw::clBlue, true},
-        {"click", [&] { fwtest::Click(window, x, y); }, fw::clNavy, true},
+        {"mouse enters", [&] { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(150, 96)); }, fw::clBlue, true},
+        {"click", [&] { fwtest::Click(window, 150, 96); }, fw::clNavy, true},
         {"mouse leaves", [&] { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(300, 20)); }, fw::clBlue, false},
     };
-    for (const Step& s : steps) {
+    for (const auto& s : steps) {
         SCOPED_TRACE(s.what);
         s.act();
-        EXPECT_TRUE(link.Visited());
         EXPECT_EQ(link.GetFont().GetColor(), s.colour);
         EXPECT_EQ(link.GetFont().Style(), s.underlined ? unsigned{fw::fsUnderline} : 0u);
-        // Painted so: text in the colour, and an underline as a row of it.
+        // Painted so: text in the colour, and an underline as a long run of it.
         fwtest::Snapshot shot(*about);
         const RECT b = link.BoundsRect();
-        int longestRun = 0;
-        bool coloured = false;
-        for (int row = b.top; row < b.bottom; ++row) {
-            int run = 0;
-            for (int col = b.left; col < b.right; ++col) {
-                const bool hit = shot.At(col, row) == static_cast<std::uint32_t>(s.colour);
-                coloured |= hit;
-                run = hit ? run + 1 : 0;
-                longestRun = std::max(longestRun, run);
+        int longest = 0, pixels = 0;
+        for (int y = b.top; y < b.bottom; ++y)
+            for (int x = b.left, run = 0; x < b.right; ++x) {
+                run = shot.At(x, y) == static_cast<std::uint32_t>(s.colour) ? run + 1 : 0;
+                pixels += run > 0;
+                longest = std::max(longest, run);
             }
-        }
-        EXPECT_TRUE(coloured);
-        EXPECT_EQ(longestRun > (b.right - b.left) * 3 / 4, s.underlined);
+        EXPECT_GT(pixels, 20);
+        EXPECT_EQ(longest > (b.right - b.left) * 3 / 4, s.underlined);
     }
     ASSERT_EQ(fwtest::LaunchRecorder::Launches().size(), 1u);
     EXPECT_EQ(fwtest::LaunchRecorder::Launches()[0].file, fw::Widen(link.URL()));
 }
 
-// While the About window shows, real input to the main window does nothing; afterwards
-// the main window works as before, unchanged. The window can be shown again.
+// While the About window shows, a real click on the main window does nothing; afterwards
+// the main window is unchanged and the same click works. It shows as often as asked.
 TEST(AboutWindowModality, TheMainWindowTakesNoInputMeanwhile)
 {
     auto main = std::make_unique<TForm1>();
@@ -207,19 +168,17 @@ TEST(AboutWindowModality, TheMainWindowTakesNoInputMeanwhile)
     auto clickList = [&] {
         POINT p = list.ClientToScreen(POINT{list.Width() / 2, list.Height() / 2});
         INPUT in[3] = {};
-        for (INPUT& i : in) {
-            i.type = INPUT_MOUSE;
-            i.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-            i.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-            i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        const DWORD buttons[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+        for (int i = 0; i < 3; ++i) {
+            in[i].type = INPUT_MOUSE;
+            in[i].mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+            in[i].mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+            in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons[i];
         }
-        in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-        in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
         SendInput(3, in, sizeof(INPUT));
     };
     auto dropped = [&] { return SendMessageW(list.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; };
     const std::string cell = main->StringGrid1->Cells(1, 1);
-
     for (int showing = 0; showing < 2; ++showing) {
         SCOPED_TRACE(showing);
         int ticks = 0;
@@ -227,32 +186,26 @@ TEST(AboutWindowModality, TheMainWindowTakesNoInputMeanwhile)
         fwtest::InModalLoop driver([&] {
             if (!IsWindowVisible(about.Handle()))
                 return false;
-            if (ticks++ == 0) {
+            if (ticks++ == 0)
                 clickList();
-                return false;
-            }
-            if (ticks < 10)  // let the click arrive
+            if (ticks < 10)  // the click arrives meanwhile
                 return false;
             droppedMeanwhile = dropped();
             fwtest::Click(about.Handle(), 318, 96);  // "Закрыть"
             return true;
         });
         main->SpeedButton2Click();
-        EXPECT_TRUE(driver.Done());
-        EXPECT_FALSE(droppedMeanwhile) << "the click reached the main window";
-        EXPECT_FALSE(IsWindowVisible(about.Handle()));
-        EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+        EXPECT_TRUE(driver.Done() && !droppedMeanwhile);
+        EXPECT_TRUE(!IsWindowVisible(about.Handle()) && IsWindowEnabled(main->Handle()));
         EXPECT_EQ(list.ItemIndex(), 1);
         EXPECT_EQ(main->StringGrid1->Cells(1, 1), cell);
     }
-    // And the same click reaches it now.
     clickList();
-    const DWORD start = GetTickCount();
-    while (!dropped() && GetTickCount() - start < 2000) {
+    for (int i = 0; i < 200 && !dropped(); ++i) {
         Sleep(10);
         fwtest::Drain();
     }
-    EXPECT_TRUE(dropped());
+    EXPECT_TRUE(dropped()) << "the same click works now";
     SendMessageW(list.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     fwtest::Drain();
     main->AboutForm = nullptr;

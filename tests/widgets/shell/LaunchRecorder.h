@@ -1,26 +1,14 @@
-// Stands in for the shell while it lives: LaunchURL hands its record here, no browser
-// starts, and the launch reports success with the process handle the test chose.
+// Stands in for the shell while it lives: LaunchURL's records are kept here, no browser
+// starts, and each launch succeeds with the process handle the test chose.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "widgets/shell/ElShellUtils.h"
 
 namespace fwtest {
-
-struct LaunchRecord {
-    DWORD cbSize = 0;
-    ULONG fMask = 0;
-    HWND hwnd = nullptr;
-    std::wstring verb;
-    std::wstring file;
-    bool parameters = false;
-    bool directory = false;
-    int show = -1;
-};
 
 class LaunchRecorder {
 public:
@@ -33,9 +21,14 @@ public:
     LaunchRecorder(const LaunchRecorder&) = delete;
     LaunchRecorder& operator=(const LaunchRecorder&) = delete;
 
-    static std::vector<LaunchRecord>& Launches()
+    // The records, with lpVerb and lpFile as they were when the call was made.
+    struct Launch {
+        SHELLEXECUTEINFOW info;
+        std::wstring verb, file;
+    };
+    static std::vector<Launch>& Launches()
     {
-        static std::vector<LaunchRecord> launches;
+        static std::vector<Launch> launches;
         return launches;
     }
 
@@ -47,20 +40,10 @@ private:
     }
     static BOOL WINAPI Record(SHELLEXECUTEINFOW* info)
     {
-        LaunchRecord r;
-        r.cbSize = info->cbSize;
-        r.fMask = info->fMask;
-        r.hwnd = info->hwnd;
-        r.verb = info->lpVerb ? info->lpVerb : L"";
-        r.file = info->lpFile ? info->lpFile : L"";
-        r.parameters = info->lpParameters != nullptr;
-        r.directory = info->lpDirectory != nullptr;
-        r.show = info->nShow;
-        Launches().push_back(r);
+        Launches().push_back({*info, info->lpVerb ? info->lpVerb : L"", info->lpFile ? info->lpFile : L""});
         info->hProcess = Process();
         return TRUE;
     }
-
     ShellExecuteCall previous_;
 };
 
