@@ -19,3 +19,10 @@ xp_win_sources(
   LMDGradientPaint.cpp
   LMDFillObjectPaint.cpp
 )
+xp_native_sources(LMDLabelText.cpp LMDLabelCompose.cpp)
+xp_win_sources(
+  LMDBaseControl.cpp
+  LMDBaseLabel.cpp
+  LMDCustomLabel.cpp
+  LMDCustomLabelFill.cpp
+)

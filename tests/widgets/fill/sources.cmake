@@ -9,3 +9,5 @@ xp_native_tests(
   LMDSubObjects_test.cpp
 )
 xp_win_tests(LMDGradientPaint_test.cpp)
+xp_native_tests(LMDLabelRules_test.cpp)
+xp_win_tests(LMDLabelFill_test.cpp)

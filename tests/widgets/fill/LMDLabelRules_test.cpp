@@ -1,0 +1,102 @@
+// The filled label's rules that need no platform: its text-drawing flags and how the
+// letters are composed with the fill.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "widgets/fill/LMDLabelCompose.h"
+#include "widgets/fill/LMDLabelText.h"
+
+namespace {
+
+using namespace lmd;
+
+TEST(LabelText, DrawAndMeasureFlags)
+{
+    const TextLayout about;  // the About title: every setting at its default
+    const struct {
+        const char* name;
+        TextLayout layout;
+        unsigned draw, measure;
+    } cases[] = {
+        // The title is measured without word breaks (one line, however narrow the label
+        // starts) and drawn with them, which breaks nothing at exactly the measured width.
+        {"defaults", about, kDtWordBreak | kDtExpandTabs, kDtCalcRect | kDtExpandTabs},
+        {"all options", {loPathEllipsis | loEndEllipsis | loEditControl},
+         kDtPathEllipsis | kDtEndEllipsis | kDtEditControl | kDtWordBreak | kDtExpandTabs,
+         kDtPathEllipsis | kDtEndEllipsis | kDtEditControl | kDtCalcRect | kDtExpandTabs},
+        {"fixed size: one line", {0, agTopLeft, false}, kDtWordBreak | kDtExpandTabs | kDtSingleLine,
+         kDtCalcRect | kDtExpandTabs},
+        {"fixed size, several lines", {0, agTopLeft, false, true}, kDtWordBreak | kDtExpandTabs,
+         kDtCalcRect | kDtExpandTabs | kDtWordBreak},
+        {"fixed size, several lines, rotated", {0, agTopLeft, false, true, true, 90},
+         kDtWordBreak | kDtExpandTabs | kDtSingleLine, kDtCalcRect | kDtExpandTabs | kDtWordBreak},
+        {"ampersands as they are", {0, agTopLeft, true, false, false}, kDtWordBreak | kDtExpandTabs | kDtNoPrefix,
+         kDtCalcRect | kDtExpandTabs | kDtNoPrefix},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DrawFlags(c.layout), c.draw);
+        EXPECT_EQ(MeasureFlags(c.layout), c.measure);
+    }
+}
+
+TEST(LabelText, AlignmentFlagsAndMeasuredText)
+{
+    const unsigned alignmentFlags[] = {0, kDtCenter, kDtRight, kDtVCenter, kDtVCenter | kDtCenter,
+                                       kDtVCenter | kDtRight, kDtBottom, kDtBottom | kDtCenter, kDtBottom | kDtRight};
+    for (int a = agTopLeft; a <= agBottomRight; ++a) {
+        SCOPED_TRACE(testing::Message() << "alignment " << a);
+        TextLayout layout;
+        layout.alignment = static_cast<TLMDAlignment>(a);
+        EXPECT_EQ(DrawFlags(layout), kDtWordBreak | kDtExpandTabs | alignmentFlags[a]);
+        EXPECT_EQ(MeasureFlags(layout), kDtCalcRect | kDtExpandTabs) << "measuring ignores the alignment";
+    }
+
+    const struct {
+        const char* caption;
+        bool showAccelChar;
+        const char* measured;
+    } texts[] = {
+        {"", true, " "}, {"", false, " "}, {"&", true, " "}, {"&", false, "&"}, {"&&", true, "&&"}, {"&File", true, "&File"},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(testing::Message() << '"' << t.caption << "\", accelerators " << t.showAccelChar);
+        EXPECT_EQ(MeasuredText(t.caption, t.showAccelChar), t.measured);
+    }
+}
+
+TEST(LabelCompose, OnlyPixelsOfExactlyTheFontColourShowTheFill)
+{
+    constexpr std::uint32_t kFont = 0x000000, kBack = 0xF0F0F0, kUnder = 0x123456, kFill = 0x008040;
+    const struct {
+        const char* name;
+        std::uint32_t text, fill, font, back, result;
+    } cases[] = {
+        {"a glyph pixel shows the fill", kFont, kFill, kFont, kBack, kFill},
+        {"the background leaves the pixel under it", kBack, kFill, kFont, kBack, kUnder},
+        {"a blended edge keeps its colour", 0x7A7A7A, kFill, kFont, kBack, 0x7A7A7A},
+        {"a fill pixel of the back colour is not painted", kFont, kBack, kFont, kBack, kUnder},
+        {"the high byte is no part of the colour", 0xFF000000 | kFont, 0xFF000000 | kFill, kFont, kBack, kFill},
+        {"back colour equal to the font colour: the fill shows", kFont, kFill, kFont, kFont, kFill},
+        {"back colour equal to the font colour: that colour in the fill is not painted", kFont, kFont, kFont, kFont,
+         kUnder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<std::uint32_t> text{c.text}, fill{c.fill};
+        std::vector<std::uint32_t> under{kUnder};
+        ComposeFilledText(text, fill, under, c.font, c.back);
+        EXPECT_EQ(under[0], c.result);
+    }
+
+    // Images of unequal length: only the common part is touched.
+    const std::vector<std::uint32_t> text(3, kFont), fill(2, kFill);
+    std::vector<std::uint32_t> under(4, kUnder);
+    ComposeFilledText(text, fill, under, kFont, kBack);
+    EXPECT_EQ(under, (std::vector<std::uint32_t>{kFill, kFill, kUnder, kUnder}));
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include "widgets/fill/LMDBaseLabel.h"
+
+#include "framework/WinControl.h"
+
+TLMDBaseLabel::TLMDBaseLabel(fw::Component* owner) : TLMDBaseGraphicControl(owner)
+{
+    SetBounds(0, 0, 30, 30);
+    SetTransparent(true);
+    // The colour shown when opaque, until a parent's colour is taken.
+    SetColor(fw::clWindow);
+    SetParentColor(true);
+}
+
+void TLMDBaseLabel::SetAlignment(TLMDAlignment value)
+{
+    if (value == alignment_)
+        return;
+    alignment_ = value;
+    Changed();
+}
+
+void TLMDBaseLabel::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    AdjustBounds();
+}
+
+void TLMDBaseLabel::SetShowAccelChar(bool value)
+{
+    if (value == showAccelChar_)
+        return;
+    showAccelChar_ = value;
+    Redraw();
+}
+
+void TLMDBaseLabel::SetFocusControl(fw::WinControl* control)
+{
+    focusControl_ = control;
+    FreeNotification(control);
+}
+
+void TLMDBaseLabel::Changed()
+{
+    AdjustBounds();
+    Redraw();
+}
+
+void TLMDBaseLabel::Notification(fw::Component* component)
+{
+    TLMDBaseGraphicControl::Notification(component);
+    if (component == focusControl_)
+        focusControl_ = nullptr;
+}

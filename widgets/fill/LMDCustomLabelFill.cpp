@@ -1,0 +1,111 @@
+#include "widgets/fill/LMDCustomLabelFill.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+
+#include "framework/ColorWin.h"
+#include "framework/Gdi.h"
+#include "widgets/fill/LMDLabelCompose.h"
+
+namespace {
+
+// Holds a flag set for its own life, and clears it on every way out.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+std::span<std::uint32_t> PixelsOf(const fw::DibSection& image)
+{
+    return {image.Bits(), static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height())};
+}
+
+void Fill(const fw::DibSection& image, fw::Color color)
+{
+    const std::span<std::uint32_t> pixels = PixelsOf(image);
+    std::fill(pixels.begin(), pixels.end(), fw::ToPixel(color));
+}
+
+}  // namespace
+
+TLMDCustomLabelFill::TLMDCustomLabelFill(fw::Component* owner)
+    : TLMDCustomLabel(owner), fillObject_(fw::PlatformSystemColor)
+{
+    fillObject_.SetOnChange([this](TLMDObject*) { Changed(); });
+    {
+        // The default font is no change to resize or repaint for.
+        FlagScope hold(painting_);
+        GetFont().SetName("Arial");
+        GetFont().SetHeight(37);  // 28 points at 96 dots per inch
+    }
+    // That font is the label's default, not a choice of its own.
+    SetParentFont(true);
+}
+
+TLMDCustomLabelFill::~TLMDCustomLabelFill() { fillObject_.SetOnChange(nullptr); }
+
+void TLMDCustomLabelFill::SetBrushBackColor(fw::Color value)
+{
+    if (value == brushBackColor_)
+        return;
+    brushBackColor_ = value;
+    Changed();
+}
+
+void TLMDCustomLabelFill::Changed()
+{
+    if (IsLoading() || painting_)
+        return;
+    TLMDCustomLabel::Changed();
+}
+
+void TLMDCustomLabelFill::Paint(fw::Canvas& canvas)
+{
+    if (painting_ || IsLoading())
+        return;
+    if (fillObject_.IsEmpty() || !Enabled()) {
+        TLMDCustomLabel::Paint(canvas);
+        return;
+    }
+    FlagScope hold(painting_);
+    PaintFilled(canvas);
+}
+
+// Three images of the area inside the frame, made for this paint and freed with it: the
+// caption on the back colour, the fill, and what lies under the label, which takes the
+// filled letters and goes back in one copy.
+void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
+{
+    const RECT area = PaintBackground(canvas);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0 || Caption().empty())
+        return;
+    const fw::Color font = fw::ColorToRGB(GetFont().GetColor());
+    const fw::Color back = fw::ColorToRGB(brushBackColor_);
+
+    fw::DibSection text(width, height);
+    Fill(text, back);
+    DrawCaption(text.DC(), RECT{0, 0, width, height}, font);
+
+    fw::DibSection fill(width, height);
+    // A fill that paints nothing leaves the letters in their own colour.
+    Fill(fill, font);
+    {
+        fw::Canvas fillCanvas(fill.DC());
+        fillObject_.PaintRect(fillCanvas, RECT{0, 0, width, height},
+                              fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor());
+    }
+
+    fw::DibSection under(width, height);
+    BitBlt(under.DC(), 0, 0, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
+    GdiFlush();
+    lmd::ComposeFilledText(PixelsOf(text), PixelsOf(fill), PixelsOf(under), fw::ToPixel(font), fw::ToPixel(back));
+    BitBlt(canvas.Handle(), area.left, area.top, width, height, under.DC(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,40 @@
+// A label whose letters show a fill (a gradient, a brush or a picture) instead of a plain
+// text colour, while everything around the letters is left as it was.
+#pragma once
+
+#include <string>
+
+#include "widgets/fill/LMDCustomLabel.h"
+#include "widgets/fill/LMDFillObject.h"
+
+class TLMDCustomLabelFill : public TLMDCustomLabel {
+public:
+    // 30 by 30, Arial 28 points, no fill yet.
+    explicit TLMDCustomLabelFill(fw::Component* owner = nullptr);
+    ~TLMDCustomLabelFill() override;
+    std::string ClassName() const override { return "TLMDCustomLabelFill"; }
+
+    // The owned fill of the letters; its changes resize and repaint. Setting copies the values.
+    TLMDFillObject& FillObject() { return fillObject_; }
+    const TLMDFillObject& FillObject() const { return fillObject_; }
+    void SetFillObject(const TLMDFillObject& value) { fillObject_.Assign(value); }
+
+    // The background the caption is drawn on before the fill goes in. Pixels that end up in
+    // exactly this colour are not painted, so a fill pixel of this colour shows nothing.
+    fw::Color BrushBackColor() const { return brushBackColor_; }
+    void SetBrushBackColor(fw::Color value);
+
+    // With an empty fill or while disabled, the caption is painted the plain way.
+    void Paint(fw::Canvas& canvas) override;
+
+protected:
+    // Nothing is resized or repainted while loading or painting.
+    void Changed() override;
+
+private:
+    void PaintFilled(fw::Canvas& canvas);
+
+    TLMDFillObject fillObject_;
+    fw::Color brushBackColor_ = fw::clBtnFace;
+    bool painting_ = false;
+};
