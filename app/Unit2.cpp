@@ -32,13 +32,19 @@ void TForm2::LoadDescription()
     Image1->SetAutoSize(true);
     Image1->LoadIcon(L"MAINICON", 32);
 
-    LMDLabelFill1 = Make<fw::Label>(this, "LMDLabelFill1", 48, 9, 301, 20);
+    // The stored size gives way to the caption's own when loading ends.
+    LMDLabelFill1 = Make<TLMDLabelFill>(this, "LMDLabelFill1", 48, 9, 301, 20);
     LMDLabelFill1->SetCaption(S("Редактор таблицы опыта для BG2 / BGT"_cp1251));
     LMDLabelFill1->GetFont().SetName("Arial");
     LMDLabelFill1->GetFont().SetHeight(15);
     LMDLabelFill1->GetFont().SetStyle(fw::fsBold);
     LMDLabelFill1->GetFont().SetColor(fw::clWindowText);
-    LMDLabelFill1->SetAutoSize(true);
+    LMDLabelFill1->SetParentFont(false);
+    LMDLabelFill1->SetOptions(0);
+    LMDLabelFill1->Bevel().SetMode(bmCustom);
+    LMDLabelFill1->FillObject().SetStyle(sfGradient);
+    LMDLabelFill1->FillObject().Gradient().SetColor(4227072);
+    LMDLabelFill1->FillObject().Gradient().SetStyle(gstElliptic);
 
     Label1 = Make<fw::Label>(this, "Label1", 48, 32, 309, 45);
     Label1->SetCaption(S("При помощи этой утилиты Вы сможете создать \"под себя\"\r"

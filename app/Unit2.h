@@ -6,6 +6,7 @@
 #include "framework/Image.h"
 #include "framework/Label.h"
 #include "framework/SpeedButton.h"
+#include "widgets/fill/LMDLabelFill.h"
 #include "widgets/shell/ElURLLabel.h"
 
 class TForm2 : public fw::Form {
@@ -14,8 +15,7 @@ public:
     std::string ClassName() const override { return "TForm2"; }
 
     fw::Image* Image1 = nullptr;
-    // The title; a plain label in the place and font of the filled label.
-    fw::Label* LMDLabelFill1 = nullptr;
+    TLMDLabelFill* LMDLabelFill1 = nullptr;
     fw::Label* Label1 = nullptr;
     fw::Label* Label2 = nullptr;
     TElURLLabel* ElURLLabel1 = nullptr;

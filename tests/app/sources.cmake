@@ -6,5 +6,5 @@ xp_win_tests(
   XpBonusWriter_test.cpp
 )
 xp_native_tests(TemplateStore_test.cpp)
-xp_win_tests(Unit1_test.cpp Unit2_test.cpp EndToEnd_test.cpp)
+xp_win_tests(Unit1_test.cpp Unit2_test.cpp EndToEnd_test.cpp AboutTitle_test.cpp)
 xp_native_tests(ContainerTemplates_test.cpp)
