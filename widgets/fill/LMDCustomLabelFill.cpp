@@ -22,17 +22,6 @@ private:
     bool& flag_;
 };
 
-std::span<std::uint32_t> PixelsOf(const fw::DibSection& image)
-{
-    return {image.Bits(), static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height())};
-}
-
-void Fill(const fw::DibSection& image, fw::Color color)
-{
-    const std::span<std::uint32_t> pixels = PixelsOf(image);
-    std::fill(pixels.begin(), pixels.end(), fw::ToPixel(color));
-}
-
 }  // namespace
 
 TLMDCustomLabelFill::TLMDCustomLabelFill(fw::Component* owner)
@@ -78,9 +67,11 @@ void TLMDCustomLabelFill::Paint(fw::Canvas& canvas)
     PaintFilled(canvas);
 }
 
-// Three images of the area inside the frame, made for this paint and freed with it: the
-// caption on the back colour, the fill, and what lies under the label, which takes the
-// filled letters and goes back in one copy.
+// The area inside the frame in three images, one above the other in one bitmap made for
+// this paint and freed with it (making a bitmap costs more than all the pixel work): the
+// fill on top, where patterns start from its corner as in an image of its own; the caption
+// on the back colour; and what lies under the label, which takes the filled letters and
+// goes back in one copy.
 void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
 {
     const RECT area = PaintBackground(canvas);
@@ -89,23 +80,21 @@ void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
         return;
     const fw::Color font = fw::ColorToRGB(GetFont().GetColor());
     const fw::Color back = fw::ColorToRGB(brushBackColor_);
+    fw::DibSection images(width, 3 * height);
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const std::span<std::uint32_t> fill(images.Bits(), count), text(fill.end(), count), under(text.end(), count);
 
-    fw::DibSection text(width, height);
-    Fill(text, back);
-    DrawCaption(text.DC(), RECT{0, 0, width, height}, font);
-
-    fw::DibSection fill(width, height);
     // A fill that paints nothing leaves the letters in their own colour.
-    Fill(fill, font);
+    std::fill(fill.begin(), fill.end(), fw::ToPixel(font));
+    std::fill(text.begin(), text.end(), fw::ToPixel(back));
     {
-        fw::Canvas fillCanvas(fill.DC());
+        fw::Canvas fillCanvas(images.DC());
         fillObject_.PaintRect(fillCanvas, RECT{0, 0, width, height},
-                              fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor());
+                              fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor(), true);
     }
-
-    fw::DibSection under(width, height);
-    BitBlt(under.DC(), 0, 0, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
+    DrawCaption(images.DC(), RECT{0, height, width, 2 * height}, font);
+    BitBlt(images.DC(), 0, 2 * height, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
     GdiFlush();
-    lmd::ComposeFilledText(PixelsOf(text), PixelsOf(fill), PixelsOf(under), fw::ToPixel(font), fw::ToPixel(back));
-    BitBlt(canvas.Handle(), area.left, area.top, width, height, under.DC(), 0, 0, SRCCOPY);
+    lmd::ComposeFilledText(text, fill, under, fw::ToPixel(font), fw::ToPixel(back));
+    BitBlt(canvas.Handle(), area.left, area.top, width, height, images.DC(), 0, 2 * height, SRCCOPY);
 }

@@ -48,7 +48,9 @@ public:
     // nothing, for an empty fill (see IsEmpty) and for sfBrushBitmap without a picture.
     // `backColor` shows between the lines of a hatched brush and around a picture placed
     // with tmNone or tmCenter when foFillInner is set; the gradient does not use it.
-    bool PaintRect(fw::Canvas& canvas, const tagRECT& rect, fw::Color backColor) const;
+    // `canvasOffScreen`: the canvas is an image nobody sees yet, so the gradient is drawn
+    // straight into it whatever foGrUseBitmap says (the pixels are the same).
+    bool PaintRect(fw::Canvas& canvas, const tagRECT& rect, fw::Color backColor, bool canvasOffScreen = false) const;
 
 private:
     fw::Brush brush_;

@@ -113,15 +113,15 @@ void PaintPicture(HDC dc, const RECT& rect, const TLMDFillObject& fill, const fw
 
 }  // namespace
 
-bool TLMDFillObject::PaintRect(fw::Canvas& canvas, const RECT& rect, fw::Color backColor) const
+bool TLMDFillObject::PaintRect(fw::Canvas& canvas, const RECT& rect, fw::Color backColor, bool canvasOffScreen) const
 {
     switch (Style()) {
     case sfBrush:
         PaintBrush(canvas.Handle(), rect, brush_, backColor);
         return true;
     case sfGradient:
-        PaintGradient(canvas, rect, Gradient().Style(), Gradient().BandColors(), (options_ & foGrUseBitmap) != 0,
-                      Gradient().PaletteRealize());
+        PaintGradient(canvas, rect, Gradient().Style(), Gradient().BandColors(),
+                      !canvasOffScreen && (options_ & foGrUseBitmap) != 0, Gradient().PaletteRealize());
         return true;
     case sfBrushBitmap:
         if (Bitmap().Empty())
