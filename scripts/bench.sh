@@ -21,3 +21,5 @@ echo "== gradient fill paint"
 wine build-win/GradientPaintHarness.exe 2000
 echo "== game-folder field paint"
 wine build-win/ButtonEditPaintHarness.exe 2000
+echo "== filled label paint (About title vs plain DrawText)"
+wine build-win/LabelFillPaintHarness.exe 2000
