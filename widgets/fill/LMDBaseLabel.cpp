@@ -32,7 +32,8 @@ void TLMDBaseLabel::SetShowAccelChar(bool value)
     if (value == showAccelChar_)
         return;
     showAccelChar_ = value;
-    Redraw();
+    // Shown ampersands take room: the size changes with the look.
+    Changed();
 }
 
 void TLMDBaseLabel::SetFocusControl(fw::WinControl* control)

@@ -23,7 +23,7 @@ public:
     // The label sizes itself to its caption; switching it only resizes.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
-    // "&" marks the accelerator and is not drawn; switching it only repaints.
+    // "&" marks the accelerator and is not drawn.
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool value);
 

@@ -1,5 +1,7 @@
 #include "widgets/fill/LMDCustomLabel.h"
 
+#include <algorithm>
+
 #include "framework/ColorWin.h"
 #include "framework/Cp1251.h"
 #include "framework/Gdi.h"
@@ -79,9 +81,12 @@ void TLMDCustomLabel::AdjustBounds()
         fontFX_.EndUpdate(false);
     }
     SetTextCharacterExtra(dc.Get(), fontFX_.Tracing());
-    const RECT text = Measure(dc.Get(), lmd::MeasuredText(Caption(), ShowAccelChar()), ClientRect(),
-                              lmd::MeasureFlags(Layout()));
+    // Several lines break at the width the text has inside the frame, so that the frame is
+    // not added again with every change.
     const int frame = 2 * (bevel_.Extent() + 1);
+    const RECT text = Measure(dc.Get(), lmd::MeasuredText(Caption(), ShowAccelChar()),
+                              RECT{0, 0, std::max(0, Width() - frame), std::max(0, Height() - frame)},
+                              lmd::MeasureFlags(Layout()));
     SetBounds(Left(), Top(), text.right - text.left + frame, text.bottom - text.top + frame);
 }
 

@@ -140,8 +140,8 @@ TEST_F(LabelFillTest, SizesItselfToItsCaption)
         {"an accelerator takes no room", [](CountingLabel& l) { l.SetCaption("&Fill"); }, fill.cx + 2, fill.cy + 2},
         {"unless ampersands are shown",
          [](CountingLabel& l) {
-             l.SetShowAccelChar(false);
              l.SetCaption("&Fill");
+             l.SetShowAccelChar(false);
          },
          ArialExtent("&Fill", 30).cx + 2, fill.cy + 2},
         {"a frame of 3 adds 3 on each side", [](CountingLabel& l) { l.Bevel().SetBorderWidth(3); }, fill.cx + 8,
@@ -170,6 +170,25 @@ TEST_F(LabelFillTest, SizesItselfToItsCaption)
         EXPECT_EQ(Label().Top(), 10);
         EXPECT_EQ(Label().Width(), c.width);
         EXPECT_EQ(Label().Height(), c.height);
+    }
+}
+
+// Several lines are measured at the width inside the frame, so a change does not add the
+// frame to the width once more.
+TEST_F(LabelFillTest, SeveralLinesInAFrameKeepTheirWidthThroughChanges)
+{
+    Label().SetAutoSize(false);
+    Label().SetCaption("a a a a a a a a");
+    Label().SetBounds(10, 10, 100, 20);
+    Label().SetMultiLine(true);
+    Label().Bevel().SetBorderWidth(20);
+    Label().SetAutoSize(true);
+    const int width = Label().Width();
+    EXPECT_LE(width, 100);
+    EXPECT_EQ(Label().Height(), 4 * ArialExtent("a", 30).cy + 42) << "two words a line in the 58 pixels inside";
+    for (fw::Color back : {fw::clWindow, fw::clBtnFace, fw::clWindow}) {
+        Label().SetBrushBackColor(back);
+        EXPECT_EQ(Label().Width(), width);
     }
 }
 
