@@ -123,6 +123,12 @@ TEST(LabelFill, ConstructionDefaults)
     EXPECT_EQ(label.Bevel().Mode(), bmCustom);
     EXPECT_EQ(label.FontFX().Angle(), 0);
     EXPECT_EQ(label.FocusControl(), nullptr);
+
+    fw::Form parent;
+    parent.SetColor(fw::clYellow);
+    label.SetParent(&parent);
+    EXPECT_EQ(label.GetColor(), fw::clYellow) << "the parent's colour";
+    label.SetParent(nullptr);
 }
 
 TEST_F(LabelFillTest, SizesItselfToItsCaption)
