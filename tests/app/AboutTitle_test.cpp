@@ -79,6 +79,7 @@ TEST_F(AboutTitleTest, OnlyGlyphPixelsOfTheTextColourShowTheBands)
     }
     GdiFlush();
 
+    const auto FromCentre = [&](POINT p) { return std::abs(p.x - width / 2) + std::abs(p.y - height / 2); };
     int glyphs = 0, wrongGlyphs = 0, wrongOthers = 0, rightmostGlyph = -1;
     POINT centreGlyph = {-1, -1}, leftGlyph = {width, 0};
     for (int y = 0; y < height; ++y) {
@@ -94,8 +95,7 @@ TEST_F(AboutTitleTest, OnlyGlyphPixelsOfTheTextColourShowTheBands)
             rightmostGlyph = std::max(rightmostGlyph, x);
             if (x < leftGlyph.x)
                 leftGlyph = {x, y};
-            if (centreGlyph.x < 0 || std::abs(x - width / 2) + std::abs(y - height / 2) <
-                                         std::abs(centreGlyph.x - width / 2) + std::abs(centreGlyph.y - height / 2))
+            if (centreGlyph.x < 0 || FromCentre({x, y}) < FromCentre(centreGlyph))
                 centreGlyph = {x, y};
         }
     }

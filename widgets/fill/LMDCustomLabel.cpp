@@ -164,8 +164,8 @@ RECT TLMDCustomLabel::CaptionRect(HDC dc, const RECT& area) const
     if (AutoSize() || fontFX_.Angle() != 0 || !multiLine_ || alignment < agCenterLeft)
         return area;
     const int width = area.right - area.left, height = area.bottom - area.top;
-    const RECT text =
-        Measure(dc, lmd::MeasuredText(Caption(), ShowAccelChar()), RECT{0, 0, width - 1, height}, lmd::MeasureFlags(Layout()));
+    const RECT text = Measure(dc, lmd::MeasuredText(Caption(), ShowAccelChar()), RECT{0, 0, width - 1, height},
+                              lmd::MeasureFlags(Layout()));
     const int textWidth = text.right - text.left, textHeight = text.bottom - text.top;
     // Left, middle or right and top, middle or bottom: none, half or all of the free space.
     const int left = area.left + (alignment % 3) * (width - textWidth) / 2;
