@@ -11,29 +11,12 @@ TLMDBaseLabel::TLMDBaseLabel(fw::Component* owner) : TLMDBaseGraphicControl(owne
     SetParentColor(true);
 }
 
-void TLMDBaseLabel::SetAlignment(TLMDAlignment value)
-{
-    if (value == alignment_)
-        return;
-    alignment_ = value;
-    Changed();
-}
-
 void TLMDBaseLabel::SetAutoSize(bool value)
 {
     if (value == autoSize_)
         return;
     autoSize_ = value;
     AdjustBounds();
-}
-
-void TLMDBaseLabel::SetShowAccelChar(bool value)
-{
-    if (value == showAccelChar_)
-        return;
-    showAccelChar_ = value;
-    // Shown ampersands take room: the size changes with the look.
-    Changed();
 }
 
 void TLMDBaseLabel::SetFocusControl(fw::WinControl* control)

@@ -19,13 +19,13 @@ public:
     std::string ClassName() const override { return "TLMDBaseLabel"; }
 
     TLMDAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TLMDAlignment value);
+    void SetAlignment(TLMDAlignment value) { SetProperty(alignment_, value); }
     // The label sizes itself to its caption; switching it only resizes.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
-    // "&" marks the accelerator and is not drawn.
+    // "&" marks the accelerator and is not drawn; shown ampersands take room.
     bool ShowAccelChar() const { return showAccelChar_; }
-    void SetShowAccelChar(bool value);
+    void SetShowAccelChar(bool value) { SetProperty(showAccelChar_, value); }
 
     // The control that takes the focus on the accelerator; forgotten when it is freed.
     fw::WinControl* FocusControl() const { return focusControl_; }
@@ -36,6 +36,15 @@ protected:
     virtual void Changed();
     // Sizes the label to its caption when AutoSize is on; the base has nothing to measure.
     virtual void AdjustBounds() {}
+    // The common setter: an unchanged value is ignored, a new one is stored and Changed runs.
+    template <typename T>
+    void SetProperty(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
 
     void TextChanged() override { Changed(); }
     void EnabledChanged() override { Redraw(); }

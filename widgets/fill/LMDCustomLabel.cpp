@@ -45,23 +45,6 @@ TLMDCustomLabel::~TLMDCustomLabel()
     bevel_.SetOnChange(nullptr);
 }
 
-void TLMDCustomLabel::SetOptions(unsigned value)
-{
-    value &= loPathEllipsis | loEndEllipsis | loEditControl;
-    if (value == options_)
-        return;
-    options_ = value;
-    Changed();
-}
-
-void TLMDCustomLabel::SetMultiLine(bool value)
-{
-    if (value == multiLine_)
-        return;
-    multiLine_ = value;
-    Changed();
-}
-
 lmd::TextLayout TLMDCustomLabel::Layout() const
 {
     return lmd::TextLayout{options_, Alignment(), AutoSize(), multiLine_, ShowAccelChar(), fontFX_.Angle()};

@@ -29,10 +29,10 @@ public:
 
     // A set of TLMDLabelOption values: ellipses and edit-control line breaking.
     unsigned Options() const { return options_; }
-    void SetOptions(unsigned value);
+    void SetOptions(unsigned value) { SetProperty(options_, value & (loPathEllipsis | loEndEllipsis | loEditControl)); }
     // The caption may break into several lines.
     bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool value);
+    void SetMultiLine(bool value) { SetProperty(multiLine_, value); }
 
     // The settings the text-drawing flags come from.
     lmd::TextLayout Layout() const;

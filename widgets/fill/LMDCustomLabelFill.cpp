@@ -40,14 +40,6 @@ TLMDCustomLabelFill::TLMDCustomLabelFill(fw::Component* owner)
 
 TLMDCustomLabelFill::~TLMDCustomLabelFill() { fillObject_.SetOnChange(nullptr); }
 
-void TLMDCustomLabelFill::SetBrushBackColor(fw::Color value)
-{
-    if (value == brushBackColor_)
-        return;
-    brushBackColor_ = value;
-    Changed();
-}
-
 void TLMDCustomLabelFill::Changed()
 {
     if (IsLoading() || painting_)

@@ -22,7 +22,7 @@ public:
     // The background the caption is drawn on before the fill goes in. Pixels that end up in
     // exactly this colour are not painted, so a fill pixel of this colour shows nothing.
     fw::Color BrushBackColor() const { return brushBackColor_; }
-    void SetBrushBackColor(fw::Color value);
+    void SetBrushBackColor(fw::Color value) { SetProperty(brushBackColor_, value); }
 
     // With an empty fill or while disabled, the caption is painted the plain way.
     void Paint(fw::Canvas& canvas) override;
