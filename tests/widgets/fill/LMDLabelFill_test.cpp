@@ -138,12 +138,6 @@ TEST_F(LabelFillTest, SizesItselfToItsCaption)
          fill.cy + 2},
         {"a frame of 3 adds 3 on each side", [](CountingLabel& l) { l.Bevel().SetBorderWidth(3); }, fill.cx + 8,
          fill.cy + 8},
-        {"several lines break at the width it has",
-         [](CountingLabel& l) {
-             l.SetAutoSize(false); l.SetBounds(10, 10, 80, 20); l.SetMultiLine(true); l.SetAutoSize(true);
-             l.SetCaption("Fill the letters");
-         },
-         ArialExtent("letters").cx + 2, 3 * fill.cy + 2},
         {"without auto-size the size stays",
          [](CountingLabel& l) { l.SetAutoSize(false); l.SetCaption("Fill the letters"); }, fill.cx + 2, fill.cy + 2},
     };
@@ -158,8 +152,8 @@ TEST_F(LabelFillTest, SizesItselfToItsCaption)
     }
 }
 
-// Several lines are measured at the width inside the frame, so a change does not add the
-// frame to the width once more.
+// Several lines break at the width inside the frame, and a change does not add the frame
+// to the width once more.
 TEST_F(LabelFillTest, SeveralLinesInAFrameKeepTheirWidthThroughChanges)
 {
     Label().SetAutoSize(false);
