@@ -63,14 +63,12 @@ TEST_F(AboutTitleTest, OnlyGlyphPixelsOfTheTextColourShowTheBands)
 
     fw::DibSection text(width, height);
     {
+        const fw::FontHandle font = TitleFont();
         fw::Canvas canvas(text.DC());
         canvas.FillRect(RECT{0, 0, width, height}, fw::clBtnFace);
-        const fw::FontHandle font = TitleFont();
-        fw::SelectGuard select(text.DC(), font.Get());
-        ::SetTextColor(text.DC(), ink);
-        RECT area = {0, 0, width, height};
-        const std::wstring caption = Caption();
-        DrawTextW(text.DC(), caption.c_str(), static_cast<int>(caption.size()), &area, DT_WORDBREAK | DT_EXPANDTABS);
+        SelectObject(text.DC(), font.Get());
+        canvas.SetTextColor(fw::clWindowText);
+        canvas.DrawText(RECT{0, 0, width, height}, Title().Caption(), DT_WORDBREAK | DT_EXPANDTABS);
     }
     fw::DibSection fill(width, height);
     {
