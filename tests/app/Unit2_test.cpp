@@ -66,9 +66,10 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
 
     const struct {
         const fw::Control* control;
-        RECT bounds;  // a right edge of 0: sized to its text
+        RECT bounds;     // a right edge of 0: sized to its text
+        int margin = 0;  // beside the text on each side
     } layout[] = {
-        {about->Image1, {8, 12, 40, 44}},         {about->LMDLabelFill1, {48, 9, 0, 0}},
+        {about->Image1, {8, 12, 40, 44}},         {about->LMDLabelFill1, {48, 9, 0, 0}, 1},
         {about->Label1, {48, 32, 357, 77}},       {about->Label2, {48, 80, 149, 109}},
         {about->ElURLLabel1, {147, 93, 0, 0}},    {about->SpeedButton1, {284, 84, 353, 109}},
     };
@@ -79,7 +80,7 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
         if (l.bounds.right)
             EXPECT_EQ(b.right * 1000 + b.bottom, l.bounds.right * 1000 + l.bounds.bottom);
         else
-            EXPECT_EQ(b.right - b.left, TextWidth(*l.control, l.control->Caption()));
+            EXPECT_EQ(b.right - b.left, TextWidth(*l.control, l.control->Caption()) + 2 * l.margin);
     }
     const fw::Font& title = about->LMDLabelFill1->GetFont();
     EXPECT_TRUE(title.Name() == "Arial" && title.Height() == 15 && title.Style() == fw::fsBold &&
