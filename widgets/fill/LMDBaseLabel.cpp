@@ -1,5 +1,6 @@
 #include "widgets/fill/LMDBaseLabel.h"
 
+#include "framework/Accelerator.h"
 #include "framework/WinControl.h"
 
 TLMDBaseLabel::TLMDBaseLabel(fw::Component* owner) : TLMDBaseGraphicControl(owner)
@@ -29,6 +30,16 @@ void TLMDBaseLabel::Changed()
 {
     AdjustBounds();
     Redraw();
+}
+
+bool TLMDBaseLabel::DialogChar(char key)
+{
+    if (!showAccelChar_ || !focusControl_ || !Enabled() || !fw::IsAccel(key, Caption()))
+        return false;
+    // Taken even when the control cannot have the focus now: the key was meant for it.
+    if (focusControl_->CanFocus())
+        focusControl_->SetFocus();
+    return true;
 }
 
 void TLMDBaseLabel::Notification(fw::Component* component)

@@ -46,6 +46,8 @@ protected:
         Changed();
     }
 
+    // The accelerator of the caption focuses FocusControl.
+    bool DialogChar(char key) override;
     void TextChanged() override { Changed(); }
     void EnabledChanged() override { Redraw(); }
     void Notification(fw::Component* component) override;

@@ -278,12 +278,32 @@ TEST_F(LabelFillTest, LoadingAndFontRules)
     EXPECT_NE(Label().GetFont().Height(), 20);
 }
 
-TEST_F(LabelFillTest, ForgetsItsFocusControlWhenItGoes)
+// Alt and the caption's accelerator focus the label's FocusControl.
+TEST_F(LabelFillTest, AcceleratorFocusesItsFocusControl)
 {
-    auto* edit = new fw::WinControl(form.get());
-    Label().SetFocusControl(edit);
-    delete edit;
-    EXPECT_EQ(Label().FocusControl(), nullptr);
+    const struct {
+        const char* name;
+        Step step;
+        bool focused;
+    } cases[] = {
+        {"Alt+F", [](CountingLabel&) {}, true},
+        {"accelerators off", [](CountingLabel& l) { l.SetShowAccelChar(false); }, false},
+        {"disabled", [](CountingLabel& l) { l.SetEnabled(false); }, false},
+        {"the focus control freed", [](CountingLabel& l) { delete l.FocusControl(); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        auto* target = new fw::WinControl(form.get());
+        target->SetParent(form.get());
+        target->SetBounds(10, 80, 50, 20);
+        Label().SetCaption("&Fill");
+        Label().SetFocusControl(target);
+        c.step(Label());
+        SetFocus(form->Handle());
+        SendMessageW(form->Handle(), WM_SYSCHAR, L'f', 0);
+        EXPECT_EQ(Label().FocusControl() && GetFocus() == target->Handle(), c.focused);
+    }
 }
 
 }  // namespace
