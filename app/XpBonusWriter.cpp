@@ -127,8 +127,9 @@ std::wstring OpenTemporary(fw::TextFile& file, const std::wstring& folder)
 {
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
-        std::wstring path = folder + L"\\" + kFileName + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
-                            std::to_wstring(++counter) + L".tmp";
+        // Narrow digits widened: std::to_wstring would bring the C library's wide printf along.
+        std::wstring path = folder + L"\\" + kFileName + L"." + fw::Widen(std::to_string(GetCurrentProcessId())) +
+                            L"." + fw::Widen(std::to_string(++counter)) + L".tmp";
         try {
             file.Open(path, CREATE_NEW, 0);
             return path;

@@ -1,0 +1,117 @@
+// The program's version resource, read back the way the shell's file properties read it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Version.h"
+#include "framework/Cp1251.h"
+
+namespace {
+
+// The program file to read: XP_PROGRAM names it (the release check points it at the copy in
+// the zip), otherwise it is the program built beside this test.
+std::wstring ProgramPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"XP_PROGRAM", path, MAX_PATH) > 0)
+        return path;
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring own(path);
+    return own.substr(0, own.find_last_of(L"\\/") + 1) + L"XpTableEditor.exe";
+}
+
+class VersionResource : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::wstring path = ProgramPath();
+        DWORD ignored = 0;
+        DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+        ASSERT_GT(size, 0u) << "no version resource in " << fw::Narrow(path);
+        data_.resize(size);
+        ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, data_.data()));
+    }
+
+    const void* Query(const std::wstring& block, UINT* length = nullptr)
+    {
+        void* value = nullptr;
+        UINT size = 0;
+        if (!VerQueryValueW(data_.data(), block.c_str(), &value, &size))
+            return nullptr;
+        if (length)
+            *length = size;
+        return value;
+    }
+
+    // A string of the Russian, UTF-16 string table.
+    std::wstring String(const wchar_t* name)
+    {
+        UINT length = 0;
+        auto* text = static_cast<const wchar_t*>(Query(std::wstring(L"\\StringFileInfo\\041904B0\\") + name, &length));
+        return text ? std::wstring(text) : std::wstring(L"(missing)");
+    }
+
+    std::vector<BYTE> data_;
+};
+
+std::wstring VersionText(DWORD high, DWORD low)
+{
+    return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." + std::to_wstring(HIWORD(low));
+}
+
+TEST_F(VersionResource, NumbersAreTheProjectVersion)
+{
+    UINT length = 0;
+    auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(Query(L"\\", &length));
+    ASSERT_NE(fixed, nullptr);
+    ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    const DWORD high = MAKELONG(XP_VERSION_MINOR, XP_VERSION_MAJOR);
+    const DWORD low = MAKELONG(0, XP_VERSION_PATCH);
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "no debug, pre-release or patched flag";
+    // The text the properties page shows agrees with the numbers Windows Installer compares.
+    EXPECT_EQ(VersionText(fixed->dwFileVersionMS, fixed->dwFileVersionLS), fw::Widen(XP_VERSION_TEXT));
+}
+
+TEST_F(VersionResource, StringTableIsRussianUnicode)
+{
+    UINT length = 0;
+    auto* translation = static_cast<const WORD*>(Query(L"\\VarFileInfo\\Translation", &length));
+    ASSERT_NE(translation, nullptr);
+    ASSERT_GE(length, 4u);
+    EXPECT_EQ(translation[0], 0x0419) << "Russian";
+    EXPECT_EQ(translation[1], 1200) << "UTF-16";
+}
+
+TEST_F(VersionResource, StringsNameTheProduct)
+{
+    const std::wstring version = fw::Widen(XP_VERSION_TEXT);
+    const struct {
+        const wchar_t* name;
+        std::wstring expected;
+    } cases[] = {
+        {L"FileVersion", version},
+        {L"ProductVersion", version},
+        {L"ProductName", L"XP Table Editor"},
+        {L"FileDescription", L"Редактор таблицы опыта для BG2 / BGT"},
+        {L"OriginalFilename", L"XpTableEditor.exe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(fw::Narrow(c.name));
+        EXPECT_EQ(String(c.name), c.expected);
+    }
+    const std::wstring copyright = String(L"LegalCopyright");
+    EXPECT_EQ(copyright.rfind(L"© ", 0), 0u) << fw::Narrow(copyright);
+    EXPECT_NE(copyright.find(L"XP Table Editor"), std::wstring::npos) << fw::Narrow(copyright);
+}
+
+}  // namespace
