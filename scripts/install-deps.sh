@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32 xvfb xauth fonts-liberation imagemagick xdotool
+  wine wine32 xvfb xauth fonts-liberation imagemagick xdotool zip unzip
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -36,4 +36,7 @@ trap wine_env_stop EXIT
 wine_env_start
 ctest --test-dir build-win --output-on-failure || status=1
 
+echo "== release zip"
+{ bash scripts/package.sh && bash tests/scripts/release_check.sh; } || status=1
+
 exit $status
