@@ -46,3 +46,7 @@ endfunction()
 function(xp_app_resources)
   _xp_append(XP_APP_RESOURCES ${ARGN})
 endfunction()
+# Shell-script tests: run by the host build's CTest (they need no build product).
+function(xp_script_tests)
+  _xp_append(XP_SCRIPT_TESTS ${ARGN})
+endfunction()

@@ -11,7 +11,7 @@ cmake --build build-win -j "$(nproc)" --target XpTableEditor
 
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
-wine_env_start
+wine_env_start desktop
 if [ -n "$_xvfb_pid" ]; then
   echo "no display: the program runs on the virtual display $DISPLAY"
 fi

@@ -1,5 +1,10 @@
 # Sourced by the scripts: one quiet Wine prefix and a display for programs run under Wine.
 # After sourcing, call wine_env_start; call wine_env_stop when done.
+#
+# wine_env_start leaves windows unmanaged: on a virtual display there is no window manager,
+# and hiding a managed window waits two seconds for one to answer. "wine_env_start desktop"
+# (the start script) takes a display given by the caller for a desktop and leaves the
+# windows to its window manager; on a display the scripts start themselves it changes nothing.
 export WINEDEBUG=-all
 export WINEARCH=win32
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/xptable-editor/wine}"
@@ -9,6 +14,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 _xvfb_pid=""
 
 wine_env_start() {
+  local windows=unmanaged
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" = desktop ]; then
+    windows=managed
+  fi
   if [ -z "${DISPLAY:-}" ]; then
     local n=99
     while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
@@ -23,18 +32,24 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  if [ ! -f "$WINEPREFIX/.xptable-configured" ]; then
-    # Unmanaged windows: with no window manager on the virtual display, hiding a managed
-    # window waits two seconds for an answer that never comes.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.xptable-configured"
-  fi
+  _wine_env_windows "$windows"
   # One wineserver for the whole run: later wine starts skip its start-up.
   wineserver -p 2>/dev/null || true  # already running is fine
   # Start Wine's own background processes now, away from any output pipe: started by the
   # first test they would inherit CTest's pipe and keep it open long after the test ends.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# Sets the prefix's window management. A mark in the prefix keeps the last setting, so only
+# a change costs a registry write.
+_wine_env_windows() {
+  local mark="$WINEPREFIX/.xptable-windows"
+  [ "$(cat "$mark" 2>/dev/null)" = "$1" ] && return 0
+  local value=N
+  [ "$1" = managed ] && value=Y
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$value" /f >/dev/null 2>&1
+  wineserver -w
+  echo "$1" >"$mark"
 }
 
 wine_env_stop() {

@@ -1,0 +1,1 @@
+xp_script_tests(wine_env_test.sh)
