@@ -8,7 +8,7 @@ static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp)
     return DefWindowProcW(w, m, wp, lp);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = Proc;

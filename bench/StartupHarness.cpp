@@ -1,8 +1,9 @@
 // Start-up timing under Wine: from process creation to the main window's first complete
-// paint, for the program and for a minimal Win32 program, alternating, in one run.
-// "Complete paint" is when the new process first waits for input with its window shown:
-// by then every pending paint message has been handled.
-//   StartupHarness.exe <program.exe> <reference.exe> [runs]
+// paint, for several programs in one run, alternating (each round starts with the next one,
+// so none always runs first). "Complete paint" is when the new process
+// first waits for input with its window shown: by then every pending paint is handled.
+// Prints each median with its quartiles, then the first program against each of the others.
+//   StartupHarness.exe [--runs N] <program.exe> <reference.exe> [<other.exe>...]
 #include <windows.h>
 
 #include <algorithm>
@@ -62,36 +63,57 @@ double TimeStart(const std::wstring& exe)
     return elapsed;
 }
 
-double Median(std::vector<double> v)
+// The value below which the given share of the sorted values lies.
+double Quantile(std::vector<double> v, double share)
 {
     std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
+    return v.empty() ? 0 : v[static_cast<size_t>(share * static_cast<double>(v.size() - 1) + 0.5)];
+}
+
+std::wstring BaseName(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: StartupHarness <program.exe> <reference.exe> [runs]\n");
+    int runs = 15;
+    std::vector<std::wstring> programs;
+    for (int i = 1; i < argc; ++i) {
+        if (std::wstring(argv[i]) == L"--runs" && i + 1 < argc)
+            runs = _wtoi(argv[++i]);
+        else
+            programs.push_back(argv[i]);
+    }
+    if (programs.size() < 2 || runs < 1) {
+        std::fprintf(stderr, "usage: StartupHarness [--runs N] <program.exe> <reference.exe> [<other.exe>...]\n");
         return 2;
     }
-    int runs = argc > 3 ? _wtoi(argv[3]) : 15;
-    std::vector<double> program, reference;
-    TimeStart(argv[1]);  // warm the file cache for both
-    TimeStart(argv[2]);
-    for (int i = 0; i < runs; ++i) {
-        double p = TimeStart(argv[1]);
-        double r = TimeStart(argv[2]);
-        if (p < 0 || r < 0) {
-            std::fprintf(stderr, "a program did not show its window\n");
-            return 1;
+    const size_t n = programs.size();
+    for (const std::wstring& p : programs)
+        TimeStart(p);  // warm the file cache for each
+    std::vector<std::vector<double>> times(n);
+    for (int round = 0; round < runs; ++round) {
+        for (size_t k = 0; k < n; ++k) {
+            const size_t i = (static_cast<size_t>(round) + k) % n;
+            double t = TimeStart(programs[i]);
+            if (t < 0) {
+                std::fprintf(stderr, "%ls did not show its window\n", programs[i].c_str());
+                return 1;
+            }
+            times[i].push_back(t);
         }
-        program.push_back(p);
-        reference.push_back(r);
     }
-    double mp = Median(program), mr = Median(reference);
-    std::printf("start to first paint, median of %d: program %.1f ms, minimal window %.1f ms, ratio %.2f\n", runs,
-                mp, mr, mp / mr);
+    std::printf("start to first paint, %d alternating runs each: median (quartiles)\n", runs);
+    for (size_t i = 0; i < n; ++i)
+        std::printf("  %-24ls %7.1f ms  (%.1f to %.1f)\n", BaseName(programs[i]).c_str(), Quantile(times[i], 0.5),
+                    Quantile(times[i], 0.25), Quantile(times[i], 0.75));
+    const double first = Quantile(times[0], 0.5);
+    for (size_t i = 1; i < n; ++i)
+        std::printf("  ratio %ls / %ls: %.2f\n", BaseName(programs[0]).c_str(), BaseName(programs[i]).c_str(),
+                    first / Quantile(times[i], 0.5));
     return 0;
 }
