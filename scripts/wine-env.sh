@@ -41,14 +41,14 @@ wine_env_start() {
 }
 
 # Sets the prefix's window management. A mark in the prefix keeps the last setting, so only
-# a change costs a registry write.
+# a change costs a registry write. The next Wine process reads the value from the running
+# wineserver; waiting for that to end would wait forever for one left running (wineserver -p).
 _wine_env_windows() {
   local mark="$WINEPREFIX/.xptable-windows"
   [ "$(cat "$mark" 2>/dev/null)" = "$1" ] && return 0
   local value=N
   [ "$1" = managed ] && value=Y
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$value" /f >/dev/null 2>&1
-  wineserver -w
   echo "$1" >"$mark"
 }
 
