@@ -19,7 +19,7 @@ wine_env_start() {
     windows=managed
   fi
   if [ -z "${DISPLAY:-}" ]; then
-    local n=99
+    local n="${XP_DISPLAY_FROM:-99}"  # the first display number to try
     while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     _xvfb_pid=$!

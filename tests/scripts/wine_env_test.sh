@@ -36,7 +36,8 @@ check() {
   [ -n "$mark_before" ] && echo "$mark_before" >"$prefix/.xptable-windows"
   : >"$log"
   (
-    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$prefix"
+    # Display numbers far from those real displays take, apart for each run of this test.
+    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$prefix" XP_DISPLAY_FROM=$((4000 + $$ % 1000 * 4))
     if [ -n "$display" ]; then export DISPLAY="$display"; else unset DISPLAY; fi
     source "$root/scripts/wine-env.sh"
     wine_env_start $arg
