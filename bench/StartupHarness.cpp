@@ -111,9 +111,16 @@ int wmain(int argc, wchar_t** argv)
     for (size_t i = 0; i < n; ++i)
         std::printf("  %-24ls %7.1f ms  (%.1f to %.1f)\n", BaseName(programs[i]).c_str(), Quantile(times[i], 0.5),
                     Quantile(times[i], 0.25), Quantile(times[i], 0.75));
+    // Besides the ratio of the medians, the median of the ratios within each round: runs of one
+    // round are a second apart, so a load that comes and goes on the machine mostly cancels.
     const double first = Quantile(times[0], 0.5);
-    for (size_t i = 1; i < n; ++i)
-        std::printf("  ratio %ls / %ls: %.2f\n", BaseName(programs[0]).c_str(), BaseName(programs[i]).c_str(),
-                    first / Quantile(times[i], 0.5));
+    for (size_t i = 1; i < n; ++i) {
+        std::vector<double> paired;
+        for (int round = 0; round < runs; ++round)
+            paired.push_back(times[0][round] / times[i][round]);
+        std::printf("  %ls / %ls: ratio of medians %.2f, median of paired ratios %.2f (%.2f to %.2f)\n",
+                    BaseName(programs[0]).c_str(), BaseName(programs[i]).c_str(), first / Quantile(times[i], 0.5),
+                    Quantile(paired, 0.5), Quantile(paired, 0.25), Quantile(paired, 0.75));
+    }
     return 0;
 }
