@@ -14,14 +14,16 @@ if(MSVC)
   set(CMAKE_CXX_FLAGS_RELEASE "/O1 /DNDEBUG")
   add_compile_options(/Gy /Gw)
   if(CMAKE_BUILD_TYPE STREQUAL "Release")
-    set(XP_PROGRAM_LINK_OPTIONS /OPT:REF /OPT:ICF /MAP:${CMAKE_BINARY_DIR}/XpTableEditor.map)
+    set(XP_PROGRAM_LINK_OPTIONS /OPT:REF /OPT:ICF /Brepro /MAP:${CMAKE_BINARY_DIR}/XpTableEditor.map)
   endif()
 else()
   set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
   add_compile_options(-ffunction-sections -fdata-sections)
   set(XP_PROGRAM_LINK_OPTIONS -municode)
   if(CMAKE_BUILD_TYPE STREQUAL "Release")
-    list(APPEND XP_PROGRAM_LINK_OPTIONS -s -Wl,--gc-sections -Wl,-Map=${CMAKE_BINARY_DIR}/XpTableEditor.map
+    # No link time in the header: the same sources give the same program, byte for byte.
+    list(APPEND XP_PROGRAM_LINK_OPTIONS -s -Wl,--gc-sections -Wl,--no-insert-timestamp
+      -Wl,-Map=${CMAKE_BINARY_DIR}/XpTableEditor.map
       # The default terminate handler prints the exception's demangled type to a console that
       # a windowed program does not have, and brings the demangler (46 KB) along: abort only.
       -Wl,--defsym=__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort)

@@ -25,7 +25,8 @@ cp "$build/XpTableEditor.exe" "$stage/"
 # Notepad on every Windows reads UTF-8 by its byte-order mark; lines end in CR LF.
 { printf '\xef\xbb\xbf'; sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' docs/release/readme.txt; } >"$stage/readme.txt"
 
-# The files carry the last commit's time rather than the build's, the archive no owners.
+# The files carry the last commit's time rather than the build's and the archive no owners,
+# so the same sources give the same zip.
 stamp="$(git log -1 --format=%ct 2>/dev/null || date +%s)"
 touch -d "@$stamp" "$stage"/*
 zip="dist/XpTableEditor-$version.zip"
