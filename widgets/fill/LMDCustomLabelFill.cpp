@@ -84,7 +84,12 @@ void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
         fillObject_.PaintRect(fillCanvas, RECT{0, 0, width, height},
                               fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor(), true);
     }
-    DrawCaption(images.DC(), RECT{0, height, width, 2 * height}, font);
+    {
+        // Lines taller than the label stay out of the images above and below.
+        fw::SavedDC saved(images.DC());
+        IntersectClipRect(images.DC(), 0, height, width, 2 * height);
+        DrawCaption(images.DC(), RECT{0, height, width, 2 * height}, font);
+    }
     BitBlt(images.DC(), 0, 2 * height, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
     GdiFlush();
     lmd::ComposeFilledText(text, fill, under, fw::ToPixel(font), fw::ToPixel(back));
