@@ -92,6 +92,6 @@ void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
     }
     BitBlt(images.DC(), 0, 2 * height, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
     GdiFlush();
-    lmd::ComposeFilledText(text, fill, under, fw::ToPixel(font), fw::ToPixel(back));
+    lmd::ComposeFilledText(text, fill, under, under, fw::ToPixel(font), fw::ToPixel(back));
     BitBlt(canvas.Handle(), area.left, area.top, width, height, images.DC(), 0, 2 * height, SRCCOPY);
 }

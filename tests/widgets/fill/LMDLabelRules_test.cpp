@@ -71,18 +71,24 @@ TEST(LabelCompose, OnlyPixelsOfExactlyTheFontColourShowTheFill)
         {"back colour equal to the font colour: that colour in the fill is not painted", kFont, kFont, kFont, kFont,
          kUnder},
     };
+    // The result goes into an image of its own, over what lies under the label (off-screen),
+    // or over the caption (on the canvas itself).
+    enum Into { kOwn, kUnderImage, kTextImage };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::vector<std::uint32_t> text{c.text}, fill{c.fill};
-        std::vector<std::uint32_t> under{kUnder};
-        ComposeFilledText(text, fill, under, c.font, c.back);
-        EXPECT_EQ(under[0], c.result);
+        for (Into into : {kOwn, kUnderImage, kTextImage}) {
+            SCOPED_TRACE(testing::Message() << c.name << ", into image " << into);
+            std::vector<std::uint32_t> text{c.text}, under{kUnder}, own{0xABCDEF};
+            const std::vector<std::uint32_t> fill{c.fill};
+            std::vector<std::uint32_t>& result = into == kOwn ? own : into == kUnderImage ? under : text;
+            ComposeFilledText(text, fill, under, result, c.font, c.back);
+            EXPECT_EQ(result[0], c.result);
+        }
     }
 
     // Images of unequal length: only the common part is touched.
     const std::vector<std::uint32_t> text(3, kFont), fill(2, kFill);
     std::vector<std::uint32_t> under(4, kUnder);
-    ComposeFilledText(text, fill, under, kFont, kBack);
+    ComposeFilledText(text, fill, under, under, kFont, kBack);
     EXPECT_EQ(under, (std::vector<std::uint32_t>{kFill, kFill, kUnder, kUnder}));
 }
 
