@@ -31,6 +31,13 @@ int HatchOf(fw::BrushStyle style)
     }
 }
 
+// Brush patterns are laid from `origin` in the DC's coordinates, wherever its viewport lies.
+void SetPatternOrigin(HDC dc, POINT origin)
+{
+    LPtoDP(dc, &origin, 1);
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
 void PaintBrush(HDC dc, const RECT& rect, const fw::Brush& brush, fw::Color backColor)
 {
     if (brush.Style() == fw::bsClear)
@@ -39,6 +46,7 @@ void PaintBrush(HDC dc, const RECT& rect, const fw::Brush& brush, fw::Color back
     fw::BrushHandle handle(brush.Style() == fw::bsSolid ? CreateSolidBrush(color)
                                                         : CreateHatchBrush(HatchOf(brush.Style()), color));
     fw::SavedDC saved(dc);
+    SetPatternOrigin(dc, {0, 0});
     // Between the hatch lines the back colour shows.
     SetBkColor(dc, fw::ColorToRGB(backColor));
     SetBkMode(dc, OPAQUE);
@@ -73,10 +81,9 @@ void PaintPattern(HDC dc, const RECT& rect, const fw::Bitmap& picture, POINT ori
     std::memcpy(packed.data(), &info.bmiHeader, sizeof(info.bmiHeader));
     std::memcpy(packed.data() + sizeof(info.bmiHeader), picture.Pixels().data(), packed.size() - sizeof(info.bmiHeader));
     fw::BrushHandle brush(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
-    POINT oldOrigin;
-    SetBrushOrgEx(dc, origin.x, origin.y, &oldOrigin);
+    fw::SavedDC saved(dc);
+    SetPatternOrigin(dc, origin);
     FillRect(dc, &rect, brush.Get());
-    SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
 }
 
 // A picture per the fill's TileMode: stretched or tiled over the rectangle, or placed in it.
