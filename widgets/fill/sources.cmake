@@ -25,4 +25,5 @@ xp_win_sources(
   LMDBaseLabel.cpp
   LMDCustomLabel.cpp
   LMDCustomLabelFill.cpp
+  LMDCanvasPixels.cpp
 )

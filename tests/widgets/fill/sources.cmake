@@ -10,4 +10,4 @@ xp_native_tests(
 )
 xp_win_tests(LMDGradientPaint_test.cpp)
 xp_native_tests(LMDLabelRules_test.cpp)
-xp_win_tests(LMDLabelFill_test.cpp)
+xp_win_tests(LMDLabelFill_test.cpp LMDCanvasPixels_test.cpp)
