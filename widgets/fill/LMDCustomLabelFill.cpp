@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "framework/ColorWin.h"
 #include "framework/Gdi.h"
+#include "widgets/fill/LMDCanvasPixels.h"
 #include "widgets/fill/LMDLabelCompose.h"
 
 namespace {
@@ -21,6 +25,16 @@ public:
 private:
     bool& flag_;
 };
+
+// The settings a fresh DC draws with, where a caller's DC may have others.
+void UseFreshDrawingState(HDC dc)
+{
+    SetROP2(dc, R2_COPYPEN);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    SetTextJustification(dc, 0, 0);
+    SetPolyFillMode(dc, ALTERNATE);
+    SetStretchBltMode(dc, BLACKONWHITE);
+}
 
 }  // namespace
 
@@ -59,39 +73,87 @@ void TLMDCustomLabelFill::Paint(fw::Canvas& canvas)
     PaintFilled(canvas);
 }
 
-// The area inside the frame in three images, one above the other in one bitmap made for
-// this paint and freed with it (making a bitmap costs more than all the pixel work): the
-// fill on top, where patterns start from its corner as in an image of its own; the caption
-// on the back colour; and what lies under the label, which takes the filled letters and
-// goes back in one copy.
 void TLMDCustomLabelFill::PaintFilled(fw::Canvas& canvas)
 {
     const RECT area = PaintBackground(canvas);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0 || Caption().empty())
+    if (area.right <= area.left || area.bottom <= area.top || Caption().empty())
         return;
-    const fw::Color font = fw::ColorToRGB(GetFont().GetColor());
-    const fw::Color back = fw::ColorToRGB(brushBackColor_);
+    if (const std::optional<lmd::CanvasPixels> pixels = lmd::CanvasPixels::Of(canvas.Handle(), area))
+        PaintFilledInPlace(canvas, area, *pixels);
+    else
+        PaintFilledOffScreen(canvas.Handle(), area);
+}
+
+// The fill of an image of `width` by `height` at (0, 0) of the canvas, where patterns start.
+void TLMDCustomLabelFill::PaintFillImage(fw::Canvas& canvas, int width, int height) const
+{
+    fillObject_.PaintRect(canvas, RECT{0, 0, width, height},
+                          fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor(), true);
+}
+
+// Three images of the area inside the frame, one above the other in one bitmap made for
+// this paint and freed with it: the fill on top, the caption on the back colour, and what
+// lies under the label, which takes the filled letters and goes back in one copy.
+void TLMDCustomLabelFill::PaintFilledOffScreen(HDC dc, const RECT& area)
+{
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    const std::uint32_t font = fw::ToPixel(fw::ColorToRGB(GetFont().GetColor()));
+    const std::uint32_t back = fw::ToPixel(fw::ColorToRGB(brushBackColor_));
     fw::DibSection images(width, 3 * height);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const std::span<std::uint32_t> fill(images.Bits(), count), text(fill.end(), count), under(text.end(), count);
 
     // A fill that paints nothing leaves the letters in their own colour.
-    std::fill(fill.begin(), fill.end(), fw::ToPixel(font));
-    std::fill(text.begin(), text.end(), fw::ToPixel(back));
+    std::ranges::fill(fill, font);
+    std::ranges::fill(text, back);
     {
         fw::Canvas fillCanvas(images.DC());
-        fillObject_.PaintRect(fillCanvas, RECT{0, 0, width, height},
-                              fillObject_.Style() == sfBrush ? brushBackColor_ : GetFont().GetColor(), true);
+        PaintFillImage(fillCanvas, width, height);
     }
     {
         // Lines taller than the label stay out of the images above and below.
         fw::SavedDC saved(images.DC());
         IntersectClipRect(images.DC(), 0, height, width, 2 * height);
-        DrawCaption(images.DC(), RECT{0, height, width, 2 * height}, font);
+        DrawCaption(images.DC(), RECT{0, height, width, 2 * height}, GetFont().GetColor());
     }
-    BitBlt(images.DC(), 0, 2 * height, width, height, canvas.Handle(), area.left, area.top, SRCCOPY);
+    BitBlt(images.DC(), 0, 2 * height, width, height, dc, area.left, area.top, SRCCOPY);
     GdiFlush();
-    lmd::ComposeFilledText(text, fill, under, under, fw::ToPixel(font), fw::ToPixel(back));
-    BitBlt(canvas.Handle(), area.left, area.top, width, height, images.DC(), 0, 2 * height, SRCCOPY);
+    lmd::ComposeFilledText(text, fill, under, under, font, back);
+    BitBlt(dc, area.left, area.top, width, height, images.DC(), 0, 2 * height, SRCCOPY);
+}
+
+// Making a bitmap costs more than all the pixel work of a paint, so on a canvas whose own
+// pixels are at hand the fill and then the caption are drawn right where the label lies, the
+// fill and what lay there kept in memory, and the letters composed in place.
+void TLMDCustomLabelFill::PaintFilledInPlace(fw::Canvas& canvas, const RECT& area, const lmd::CanvasPixels& pixels)
+{
+    if (pixels.Empty())
+        return;
+    const std::uint32_t font = fw::ToPixel(fw::ColorToRGB(GetFont().GetColor()));
+    const std::uint32_t back = fw::ToPixel(fw::ColorToRGB(brushBackColor_));
+    const std::size_t width = static_cast<std::size_t>(pixels.Width());
+    const std::size_t count = width * static_cast<std::size_t>(pixels.Height());
+    const auto images = std::make_unique_for_overwrite<std::uint32_t[]>(2 * count);
+    const std::span<std::uint32_t> fill(images.get(), count), under(fill.end(), count);
+
+    const HDC dc = canvas.Handle();
+    fw::SavedDC saved(dc);
+    // Drawn as into a fresh image of the area's own: from (0, 0), nothing beyond it.
+    OffsetViewportOrgEx(dc, area.left, area.top, nullptr);
+    IntersectClipRect(dc, 0, 0, area.right - area.left, area.bottom - area.top);
+    UseFreshDrawingState(dc);
+    GdiFlush();
+    pixels.CopyTo(under);
+    pixels.Fill(font);
+    PaintFillImage(canvas, area.right - area.left, area.bottom - area.top);
+    GdiFlush();
+    pixels.CopyTo(fill);
+    pixels.Fill(back);
+    DrawCaption(dc, RECT{0, 0, area.right - area.left, area.bottom - area.top}, GetFont().GetColor());
+    GdiFlush();
+    for (int y = 0; y < pixels.Height(); ++y) {
+        const std::span<std::uint32_t> text = pixels.Row(y);
+        const std::size_t at = static_cast<std::size_t>(y) * width;
+        lmd::ComposeFilledText(text, fill.subspan(at, width), under.subspan(at, width), text, font, back);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "widgets/fill/LMDCanvasPixels.h"
 #include "widgets/fill/LMDCustomLabel.h"
 #include "widgets/fill/LMDFillObject.h"
 
@@ -33,6 +34,9 @@ protected:
 
 private:
     void PaintFilled(fw::Canvas& canvas);
+    void PaintFillImage(fw::Canvas& canvas, int width, int height) const;
+    void PaintFilledOffScreen(HDC dc, const RECT& area);
+    void PaintFilledInPlace(fw::Canvas& canvas, const RECT& area, const lmd::CanvasPixels& pixels);
 
     TLMDFillObject fillObject_;
     fw::Color brushBackColor_ = fw::clBtnFace;

@@ -1,4 +1,5 @@
-// Painting in a canvas's own pixels: which canvases give them and where each pixel lies.
+// Painting in a canvas's own pixels: which canvases give them, where each pixel lies, and
+// the filled label painting the same pixels in place as through a bitmap of its own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,11 +7,14 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "framework/Canvas.h"
 #include "framework/Gdi.h"
 #include "widgets/fill/LMDCanvasPixels.h"
+#include "widgets/fill/LMDLabelFill.h"
 
 namespace {
 
@@ -148,6 +152,28 @@ void Place(HDC dc, const Placement& p, int width, int height)
     IntersectClipRect(dc, 0, 0, width, height);
 }
 
+// What a paint must leave of a DC's settings as it found them. The back colour is left out:
+// the canvas fills rectangles with it and keeps it until the canvas ends.
+std::string SettingsOf(HDC dc)
+{
+    POINT viewport, window, brush;
+    GetViewportOrgEx(dc, &viewport);
+    GetWindowOrgEx(dc, &window);
+    GetBrushOrgEx(dc, &brush);
+    RECT clip;
+    const int clipKind = GetClipBox(dc, &clip);
+    std::ostringstream text;
+    text << "viewport " << viewport.x << "," << viewport.y << " window " << window.x << "," << window.y << " clip "
+         << clipKind << ":" << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom << " brush origin "
+         << brush.x << "," << brush.y << " rop " << GetROP2(dc) << " align " << GetTextAlign(dc) << " fill mode "
+         << GetPolyFillMode(dc) << " stretch " << GetStretchBltMode(dc) << " extra " << GetTextCharacterExtra(dc)
+         << " bk " << GetBkMode(dc) << " text " << GetTextColor(dc) << " objects "
+         << GetCurrentObject(dc, OBJ_FONT) << " " << GetCurrentObject(dc, OBJ_BRUSH) << " "
+         << GetCurrentObject(dc, OBJ_PEN) << " " << GetCurrentObject(dc, OBJ_BITMAP) << " "
+         << GetCurrentObject(dc, OBJ_PAL);
+    return text.str();
+}
+
 TEST(CanvasPixels, WhichCanvasesGiveTheirPixels)
 {
     const struct {
@@ -209,6 +235,86 @@ TEST(CanvasPixels, RowsLieWhereThePlatformDrawsThem)
                 const int x = p.left + pixels->Reach().left, row = p.top + pixels->Reach().top + y;
                 EXPECT_EQ(canvas.At(x, row), 0x00FF00u + static_cast<std::uint32_t>(y)) << "row " << y;
                 EXPECT_EQ(canvas.At(x + pixels->Width() - 1, row), 0xFF0000u + static_cast<std::uint32_t>(y));
+            }
+        }
+    }
+}
+
+using LabelSetUp = std::function<void(TLMDLabelFill&)>;
+
+// Labels on a patterned canvas paint the same pixels in place, on a 32-bit DIB section, as
+// through a bitmap of their own: byte for byte on the same memory told apart only by its
+// colour masks, and on a bitmap that is no DIB section. Either way the DC's settings are
+// left as they were.
+TEST(CanvasPixels, FilledLabelPaintsTheSamePixelsInPlace)
+{
+    const fw::Bitmap picture(2, 2, {0xFF0000, 0x0000FF, 0xFFFF00, 0x000000});
+    const struct {
+        const char* name;
+        LabelSetUp setUp;
+    } labels[] = {
+        {"elliptic bands",
+         [](TLMDLabelFill& l) {
+             l.FillObject().SetStyle(sfGradient);
+             l.FillObject().Gradient().SetColor(4227072);
+             l.FillObject().Gradient().SetStyle(gstElliptic);
+         }},
+        {"hatched inside a frame",
+         [](TLMDLabelFill& l) {
+             l.FillObject().SetStyle(sfBrush);
+             l.FillObject().Brush().SetStyle(fw::bsDiagCross);
+             l.FillObject().Brush().SetColor(fw::clRed);
+             l.Bevel().SetBorderWidth(3);
+         }},
+        {"a picture as brush pattern, opaque",
+         [&](TLMDLabelFill& l) {
+             l.FillObject().SetStyle(sfBrushBitmap);
+             l.FillObject().SetBitmap(picture);
+             l.SetTransparent(false);
+             l.SetColor(fw::clYellow);
+         }},
+        {"a tiled picture, back colour as text colour",
+         [&](TLMDLabelFill& l) {
+             l.FillObject().SetStyle(sfBitmap);
+             l.FillObject().SetBitmap(picture);
+             l.SetBrushBackColor(fw::clWindowText);
+         }},
+        {"several lines taller than the label, in its middle",
+         [](TLMDLabelFill& l) {
+             l.FillObject().SetStyle(sfGradient);
+             l.SetAutoSize(false);
+             l.SetMultiLine(true);
+             l.SetAlignment(agCenter);
+             l.SetCaption("Filled\nletters\nof\nmany\nlines");
+             l.SetBounds(0, 0, 50, 40);
+         }},
+    };
+    for (const auto& l : labels) {
+        for (const Placement& p : kPlacements) {
+            for (Kind kind : {kTopDown, kBottomUp}) {
+                SCOPED_TRACE(testing::Message() << l.name << ", " << p.name << (kind == kTopDown ? ", top-down" : ", bottom-up"));
+                TLMDLabelFill label;
+                label.SetCaption("Fill the letters");
+                label.GetFont().SetHeight(24);
+                label.GetFont().SetStyle(fw::fsBold);
+                l.setUp(label);
+                TestCanvas masks(kMasks), notDib(kNotDib), dib(kind);
+                const std::vector<std::uint32_t> background = dib.Pixels();
+                for (const TestCanvas* canvas : {&masks, &notDib, &dib}) {
+                    fw::SavedDC saved(canvas->DC());
+                    Place(canvas->DC(), p, label.Width(), label.Height());
+                    fw::Canvas target(canvas->DC());
+                    const std::string settings = SettingsOf(canvas->DC());
+                    label.Paint(target);
+                    EXPECT_EQ(SettingsOf(canvas->DC()), settings);
+                }
+                EXPECT_EQ(dib.Memory(), masks.Memory());
+                const std::vector<std::uint32_t> painted = dib.Pixels();
+                EXPECT_EQ(painted, notDib.Pixels());
+                int changed = 0;
+                for (std::size_t i = 0; i < painted.size(); ++i)
+                    changed += painted[i] != background[i];
+                EXPECT_GT(changed, 50) << "the label shows";
             }
         }
     }
