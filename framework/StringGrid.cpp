@@ -114,6 +114,12 @@ void InplaceEdit::Paste()
 void InplaceEdit::KeyDown(WORD& key, ShiftState shift)
 {
     WinControl::KeyDown(key, shift);
+    // The platform's edit pastes on Shift+Insert by itself, past WM_PASTE and its filter.
+    if (key == VK_INSERT && (shift & (ssShift | ssCtrl | ssAlt)) == ssShift) {
+        Paste();
+        key = 0;
+        return;
+    }
     switch (key) {
     case VK_UP:
     case VK_DOWN:

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -824,6 +826,19 @@ TEST(MainWindowRules, TextsFontsGridAndActions)
              fwtest::Type("\x16");
              EXPECT_EQ(f.StringGrid1->Editor()->Text(), "12");
              EXPECT_EQ(f.StringGrid1->Cells(1, 10), "12");
+         }},
+        {"Shift+Insert in the editor pastes the digits only", EditorOpen,
+         [](TForm1& f) {
+             ASSERT_TRUE(fw::Clipboard::SetText("x8y"));
+             BYTE keys[256] = {}, held[256] = {};
+             GetKeyboardState(keys);
+             std::copy(std::begin(keys), std::end(keys), std::begin(held));
+             held[VK_SHIFT] = 0x80;
+             SetKeyboardState(held);
+             fwtest::PressKey(VK_INSERT);
+             SetKeyboardState(keys);
+             EXPECT_EQ(f.StringGrid1->Editor()->Text(), "128");
+             EXPECT_EQ(f.StringGrid1->Cells(1, 10), "128");
          }},
         {"Page Up leaves the editor and moves a page up", EditorOpen,
          [](TForm1& f) {
