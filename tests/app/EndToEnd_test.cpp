@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramPath.h"
 #include "app/CellAccess.h"
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
@@ -21,14 +22,6 @@ namespace {
 using namespace fw::literals;
 
 const DWORD kLimitMs = 20000;
-
-std::wstring ProgramPath()
-{
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"XpTableEditor.exe";
-}
 
 struct Found {
     DWORD process;
@@ -56,7 +49,7 @@ class Program {
 public:
     Program()
     {
-        std::wstring command = L"\"" + ProgramPath() + L"\"";
+        std::wstring command = L"\"" + apptest::ProgramPath() + L"\"";
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

@@ -6,28 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "ProgramPath.h"
 #include "app/Version.h"
 #include "framework/Cp1251.h"
 
 namespace {
 
-// The program file to read: XP_PROGRAM names it (the release check points it at the copy in
-// the zip), otherwise it is the program built beside this test.
-std::wstring ProgramPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"XP_PROGRAM", path, MAX_PATH) > 0)
-        return path;
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring own(path);
-    return own.substr(0, own.find_last_of(L"\\/") + 1) + L"XpTableEditor.exe";
-}
-
 class VersionResource : public testing::Test {
 protected:
     void SetUp() override
     {
-        const std::wstring path = ProgramPath();
+        const std::wstring path = apptest::ProgramPath();
         DWORD ignored = 0;
         DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
         ASSERT_GT(size, 0u) << "no version resource in " << fw::Narrow(path);
