@@ -30,7 +30,8 @@ else()
   endif()
 endif()
 
-set(WIN_LIBS comctl32 shell32 ole32 uuid gdi32 user32 kernel32 comdlg32 uxtheme shlwapi)
+# No shell or COM library: the program loads those when first needed (widgets/shell/ShellLibrary.h).
+set(WIN_LIBS comctl32 gdi32 user32 kernel32 uxtheme)
 
 add_library(xpwin STATIC ${NATIVE_SOURCES} ${WIN_SOURCES})
 target_include_directories(xpwin PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
@@ -55,7 +56,8 @@ add_test(NAME win_core_tests COMMAND win_core_tests)
 
 if(WIN_TESTS)
   add_executable(win_gui_tests ${WIN_TESTS} ${APP_RESOURCES})
-  target_link_libraries(win_gui_tests PRIVATE xpwin gtest version)
+  # The tests also call the shell themselves, to check ours against it.
+  target_link_libraries(win_gui_tests PRIVATE xpwin gtest version shell32 ole32 uuid shlwapi)
   target_compile_definitions(win_gui_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
   # The end-to-end test starts the program built beside it; another reads its version resource.
   add_dependencies(win_gui_tests XpTableEditor)

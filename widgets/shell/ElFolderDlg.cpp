@@ -4,6 +4,7 @@
 #include "framework/Cp1251.h"
 #include "framework/Form.h"
 #include "widgets/shell/ElFolderGeometry.h"
+#include "widgets/shell/ShellLibrary.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ void TElFolderDialog::SendStatusText(const std::string& text)
 
 bool TElFolderDialog::Execute()
 {
-    if (browsing_)
+    if (browsing_ || !ShellApi().SHBrowseForFolderW)
         return false;
     EnsureComApartment();
     const std::string saved = Folder();
@@ -114,7 +115,7 @@ bool TElFolderDialog::Execute()
     {
         // The shell disables only its owner, the hidden application window.
         fw::TaskWindowsDisabler disabled;
-        chosen.Reset(SHBrowseForFolderW(&info));
+        chosen.Reset(ShellApi().SHBrowseForFolderW(&info));
     }
     if (!run.dialog)
         return false;  // freed while the browser was open: nothing of it may be touched

@@ -61,7 +61,7 @@ public:
 
     // Runs the browser with the program's windows disabled. True when the user confirmed
     // a folder that has a path; false on cancel, for an item without a path (Folder is
-    // then as before), and while a run is already open.
+    // then as before), while a run is already open, and when the system has no browser.
     bool Execute();
     // The browse window while it is open, otherwise nullptr.
     HWND Handle() const { return window_; }

@@ -2,12 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 #include "framework/Application.h"
 #include "framework/Cp1251.h"
 #include "widgets/shell/ElUrlScheme.h"
 #include "widgets/shell/ItemIdListSize.h"
+#include "widgets/shell/ShellLibrary.h"
 
 namespace {
 
@@ -21,7 +21,6 @@ public:
             p->Release();
     }
     I* p = nullptr;
-    bool fetched = false;
 };
 
 // The platform's limit for a path, in UTF-16 units with the terminator.
@@ -72,8 +71,8 @@ void EnsureComApartment()
 {
     // Kept for the thread's life: the browser and the shell folders need it whenever they run.
     thread_local bool done = false;
-    if (!done) {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (!done && ShellApi().CoInitializeEx) {
+        ShellApi().CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         done = true;
     }
 }
@@ -81,20 +80,17 @@ void EnsureComApartment()
 IMalloc* ShellMalloc()
 {
     static Held<IMalloc> malloc;
-    if (!malloc.fetched) {
-        malloc.fetched = true;
-        if (FAILED(SHGetMalloc(&malloc.p)))
-            malloc.p = nullptr;
-    }
+    if (!malloc.p && ShellApi().SHGetMalloc && FAILED(ShellApi().SHGetMalloc(&malloc.p)))
+        malloc.p = nullptr;
     return malloc.p;
 }
 
 IShellFolder* DesktopFolder()
 {
     static Held<IShellFolder> desktop;
-    if (!desktop.p) {
+    if (!desktop.p && ShellApi().SHGetDesktopFolder) {
         EnsureComApartment();
-        if (FAILED(SHGetDesktopFolder(&desktop.p)))
+        if (FAILED(ShellApi().SHGetDesktopFolder(&desktop.p)))
             desktop.p = nullptr;
     }
     return desktop.p;
@@ -102,8 +98,11 @@ IShellFolder* DesktopFolder()
 
 void FreeIDList(LPITEMIDLIST& list)
 {
+    // An empty list needs no allocator, so freeing one never loads the shell.
+    if (!list)
+        return;
     IMalloc* malloc = ShellMalloc();
-    if (!list || !malloc)
+    if (!malloc)
         return;
     if (malloc->DidAlloc(list) == 1)
         malloc->Free(list);
@@ -112,8 +111,10 @@ void FreeIDList(LPITEMIDLIST& list)
 
 LPITEMIDLIST CopyIDList(LPCITEMIDLIST list)
 {
+    if (!list)
+        return nullptr;
     IMalloc* malloc = ShellMalloc();
-    if (!list || !malloc)
+    if (!malloc)
         return nullptr;
     // A block of the allocator bounds the walk; for any other the list's own end must do.
     SIZE_T block = malloc->GetSize(const_cast<LPITEMIDLIST>(list));
@@ -149,10 +150,10 @@ bool NamesTheItem(const std::wstring& path, LPCITEMIDLIST list)
 bool PathFromIDList(LPCITEMIDLIST list, std::string& path)
 {
     path.clear();
-    if (!list)
+    if (!list || !ShellApi().SHGetPathFromIDListEx)
         return false;
     std::wstring wide(kLongestPath, L'\0');
-    if (!SHGetPathFromIDListEx(list, wide.data(), kLongestPath, GPFIDL_DEFAULT))
+    if (!ShellApi().SHGetPathFromIDListEx(list, wide.data(), kLongestPath, GPFIDL_DEFAULT))
         return false;
     wide.resize(wcslen(wide.c_str()));
     if (wide.empty() || (wide.size() >= MAX_PATH - 1 && !NamesTheItem(wide, list)))
@@ -181,26 +182,19 @@ LPITEMIDLIST RootIDList(TShellFolders root, const std::string& customPath)
 {
     if (root == sfoCustom)
         return customPath.empty() ? nullptr : IDListFromPath(customPath);
+    if (!ShellApi().SHGetSpecialFolderLocation)
+        return nullptr;
     EnsureComApartment();
     LPITEMIDLIST list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, ShellFolderId(root), &list)))
+    if (FAILED(ShellApi().SHGetSpecialFolderLocation(nullptr, ShellFolderId(root), &list)))
         FreeIDList(list);
     return list;
 }
 
-namespace {
-
-ShellExecuteCall g_shellExecute = nullptr;
-
-}  // namespace
-
-ShellExecuteCall ReplaceShellExecute(ShellExecuteCall call)
-{
-    return std::exchange(g_shellExecute, call);
-}
-
 bool LaunchURL(const std::string& url)
 {
+    if (!ShellApi().ShellExecuteExW)
+        return false;
     const std::wstring file = fw::Widen(WithUrlScheme(url));
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
@@ -212,7 +206,7 @@ bool LaunchURL(const std::string& url)
     info.nShow = SW_SHOWNORMAL;  // a browser started cold must not start hidden
     // Handlers the shell loads for a scheme may be COM objects.
     EnsureComApartment();
-    const BOOL done = g_shellExecute ? g_shellExecute(&info) : ShellExecuteExW(&info);
+    const BOOL done = ShellApi().ShellExecuteExW(&info);
     // A launch handed to a running program returns no process.
     if (done && info.hProcess)
         CloseHandle(info.hProcess);

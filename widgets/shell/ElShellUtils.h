@@ -1,8 +1,9 @@
 // Shell operations: the shell allocator, the desktop folder, conversions between
 // file-system paths and shell item identifier lists, the special-folder roots, and
 // opening an address.
-// Every shell and COM call of the program lives in this folder, so those libraries are
-// needed only once a shell service is first asked for.
+// Every shell and COM call of the program goes through ShellLibrary.h, which loads those
+// libraries only once a shell service is first asked for; without them each operation
+// here fails as its comment says.
 #pragma once
 
 #include <windows.h>
@@ -101,8 +102,3 @@ private:
 // the scheme an address without one needs (WithUrlScheme); true when the shell took it.
 // Nothing of ours is shown on failure; the shell may show its own message.
 bool LaunchURL(const std::string& url);
-
-// The shell call LaunchURL makes: ShellExecuteExW unless replaced (tests see the record
-// and start no browser). Returns the call in place before.
-using ShellExecuteCall = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
-ShellExecuteCall ReplaceShellExecute(ShellExecuteCall call);

@@ -6,6 +6,7 @@ xp_native_sources(
   ElHintText.cpp
 )
 xp_win_sources(
+  ShellLibrary.cpp
   ElShellUtils.cpp
   ElFolderDlg.cpp
   ElHandPt.cpp

@@ -18,6 +18,7 @@
 #include "framework/Cursors.h"
 #include "framework/Form.h"
 #include "widgets/shell/ElHandPt.h"
+#include "widgets/shell/ElShellUtils.h"
 
 namespace {
 
@@ -281,7 +282,7 @@ TEST_F(LinkLabelTest, AnAddressThatCannotOpenStillMarksTheLinkVisited)
 {
     Link().SetVisitedColor(fw::clNavy);
     Link().SetURL("xptable-no-such-scheme:nowhere");
-    ReplaceShellExecute(nullptr);  // the shell itself, for this one test
+    ReplaceShellFunctions(LoadShellFunctions(L"shell32.dll", L"ole32.dll"));  // the shell itself, for this one test
     testing_support::BoxWatcher watcher;
     ClickLink();
     fwtest::Drain();

@@ -6,18 +6,18 @@
 
 #include <vector>
 
-#include "widgets/shell/ElShellUtils.h"
+#include "widgets/shell/ShellLibrary.h"
 
 namespace fwtest {
 
 class LaunchRecorder {
 public:
-    explicit LaunchRecorder(HANDLE process = nullptr) : previous_(ReplaceShellExecute(&Record))
+    explicit LaunchRecorder(HANDLE process = nullptr) : previous_(ReplaceShellFunctions(Recording()))
     {
         Launches().clear();
         Process() = process;
     }
-    ~LaunchRecorder() { ReplaceShellExecute(previous_); }
+    ~LaunchRecorder() { ReplaceShellFunctions(previous_); }
     LaunchRecorder(const LaunchRecorder&) = delete;
     LaunchRecorder& operator=(const LaunchRecorder&) = delete;
 
@@ -38,13 +38,19 @@ private:
         static HANDLE process = nullptr;
         return process;
     }
+    static ShellFunctions Recording()
+    {
+        ShellFunctions shell = ShellApi();
+        shell.ShellExecuteExW = &Record;
+        return shell;
+    }
     static BOOL WINAPI Record(SHELLEXECUTEINFOW* info)
     {
         Launches().push_back({*info, info->lpVerb ? info->lpVerb : L"", info->lpFile ? info->lpFile : L""});
         info->hProcess = Process();
         return TRUE;
     }
-    ShellExecuteCall previous_;
+    ShellFunctions previous_;
 };
 
 }  // namespace fwtest

@@ -8,4 +8,5 @@ xp_win_tests(
   ElFolderDlg_test.cpp
   ElShellUtils_test.cpp
   ElURLLabel_test.cpp
+  ShellLibrary_test.cpp
 )
