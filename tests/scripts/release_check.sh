@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the release zip made by scripts/package.sh: its entries, that the program is a
 # 32-bit windowed PE without symbols needing only Windows' own DLLs, that its version
-# resource read back under Wine gives the project's version, and the players' note.
+# resource read back under Wine gives the project's version, that it starts without the
+# shell, and the players' note.
 #   bash tests/scripts/release_check.sh [build-folder]
 # Run by scripts/test.sh inside its Wine environment; alone, it starts one.
 set -euo pipefail
@@ -34,11 +35,13 @@ if $objdump -h "$exe" | grep -q '\.debug'; then fail "has debug sections"; fi
 symbols="$(i686-w64-mingw32-nm "$exe" 2>&1 || true)"
 if grep -vq 'no symbols' <<<"$symbols"; then fail "has a symbol table"; fi
 
-# Windows' own DLLs only: no runtime of the compiler beside the program.
+# Windows' own DLLs only: no runtime of the compiler beside the program. The shell and COM
+# libraries are loaded when first needed: imported, they would load at every start.
 while read -r dll; do
   case "${dll,,}" in
-    advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | ole32.dll | \
-      oleaut32.dll | shell32.dll | shlwapi.dll | user32.dll | uxtheme.dll | version.dll) ;;
+    advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll | \
+      uxtheme.dll | version.dll) ;;
+    ole32.dll | oleaut32.dll | shell32.dll | shlwapi.dll) fail "imports $dll, which loads only when first needed" ;;
     *) fail "imports $dll" ;;
   esac
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
@@ -56,8 +59,8 @@ if [ -z "${DISPLAY:-}" ]; then
   wine_env_start
 fi
 XP_PROGRAM="$(bash scripts/wine-run.sh winepath -w "$exe" 2>/dev/null)" \
-  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*' --gtest_brief=1 \
-  || fail "version resource of the released program"
+  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*:StartLibraries.*' \
+  --gtest_brief=1 || fail "version resource or libraries at start of the released program"
 
 if [ "$failures" -gt 0 ]; then exit 1; fi
 echo "release check: $zip passed ($(stat -c %s "$exe") bytes program, version $version)"
