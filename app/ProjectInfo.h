@@ -1,5 +1,5 @@
 // The project's own name and web address, as the About window shows them. The version
-// joins them here when it is generated from the build.
+// beside them, app/Version.h, is generated from the build's project() line.
 #pragma once
 
 #include <string_view>
