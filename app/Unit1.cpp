@@ -90,6 +90,20 @@ void TForm1::LoadDescription()
     SetColor(fw::clBtnFace);
     LoadIcon(L"MAINICON");
 
+    DescribeFolderField();
+    DescribeGrid();
+    DescribeLists();
+    DescribeButtons();
+
+    LMDStringList1 = new TLMDStringList(this);
+    LMDStringList1->SetName("LMDStringList1");
+    app::LoadTemplateContainer(*LMDStringList1);
+
+    OnCreate = [this] { FormCreate(); };
+}
+
+void TForm1::DescribeFolderField()
+{
     ElFolderDialog1 = new TElFolderDialog(this);
     ElFolderDialog1->SetName("ElFolderDialog1");
     ElFolderDialog1->DialogTitle = S("Выбор каталога..."_cp1251);
@@ -110,7 +124,10 @@ void TForm1::LoadDescription()
     SCButtonEdit1->OnChange = [this] { SCButtonEdit1Change(); };
 
     Label1 = MakeLabel(this, "Label1", 12, "Расположение каталога с игрой:"_cp1251);
+}
 
+void TForm1::DescribeGrid()
+{
     StringGrid1 = Make<fw::StringGrid>(this, "StringGrid1", 12, 216, 369, 172);
     StringGrid1->SetColCount(4);
     StringGrid1->SetRowCount(41);
@@ -137,7 +154,10 @@ void TForm1::LoadDescription()
     };
     // Only digits may reach a cell, however they arrive.
     StringGrid1->OnPasteText = [](std::string& text) { text = app::DigitsOf(text); };
+}
 
+void TForm1::DescribeLists()
+{
     Label2 = MakeLabel(this, "Label2", 64, "Опыт за обезвреживание ловушек:"_cp1251);
     GreyCaption(Label2);
     ComboBox1 = MakeList(this, "ComboBox1", 84, 2, "Опыт за обезвреживание ловушек не выдается"_cp1251);
@@ -152,7 +172,10 @@ void TForm1::LoadDescription()
     GreyCaption(Label4);
     ComboBox3 = MakeList(this, "ComboBox3", 180, 4, "Опыт за изучение заклинаний со свитков не выдается"_cp1251);
     ComboBox3->OnChange = [this] { ComboBox3Change(); };
+}
 
+void TForm1::DescribeButtons()
+{
     SpeedButton2 = Make<fw::SpeedButton>(this, "SpeedButton2", 12, 394, 33, 25);
     SpeedButton2->SetGlyph(app::AboutGlyph());
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
@@ -163,12 +186,6 @@ void TForm1::LoadDescription()
     SpeedButton1->SetNumGlyphs(2);
     SpeedButton1->SetEnabled(false);
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
-
-    LMDStringList1 = new TLMDStringList(this);
-    LMDStringList1->SetName("LMDStringList1");
-    app::LoadTemplateContainer(*LMDStringList1);
-
-    OnCreate = [this] { FormCreate(); };
 }
 
 void TForm1::FormCreate()

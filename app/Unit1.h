@@ -50,6 +50,11 @@ public:
     void SpeedButton2Click();
 
 private:
+    // The window's description, in the order its parts are made.
     void LoadDescription();
+    void DescribeFolderField();
+    void DescribeGrid();
+    void DescribeLists();
+    void DescribeButtons();
     void ApplyChoice(fw::ComboBox* list, int column);
 };
