@@ -23,27 +23,6 @@ using namespace fw::literals;
 
 const DWORD kLimitMs = 20000;
 
-struct Found {
-    DWORD process;
-    const wchar_t* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
-{
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t cls[64] = {};
-    GetClassNameW(window, cls, 64);
-    if (process == found->process && IsWindowVisible(window) &&
-        (!found->className || wcscmp(cls, found->className) == 0)) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The program under test, ended when the test is done.
 class Program {
 public:
@@ -76,10 +55,9 @@ public:
     {
         const DWORD start = GetTickCount();
         for (;;) {
-            Found found{info_.dwProcessId, className, nullptr};
-            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&found));
-            if (found.window || GetTickCount() - start >= waitMs)
-                return found.window;
+            const HWND window = apptest::VisibleWindowOf(info_.dwProcessId, className);
+            if (window || GetTickCount() - start >= waitMs)
+                return window;
             Sleep(20);
         }
     }

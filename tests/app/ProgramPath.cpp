@@ -1,8 +1,33 @@
 #include "ProgramPath.h"
 
-#include <windows.h>
+#include <cwchar>
 
 namespace apptest {
+
+namespace {
+
+struct Found {
+    DWORD process;
+    const wchar_t* className;
+    HWND window;
+};
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM data)
+{
+    auto* found = reinterpret_cast<Found*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t cls[64] = {};
+    GetClassNameW(window, cls, 64);
+    if (process == found->process && IsWindowVisible(window) &&
+        (!found->className || wcscmp(cls, found->className) == 0)) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
 
 std::wstring ProgramPath()
 {
@@ -12,6 +37,13 @@ std::wstring ProgramPath()
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring own(path);
     return own.substr(0, own.find_last_of(L"\\/") + 1) + L"XpTableEditor.exe";
+}
+
+HWND VisibleWindowOf(DWORD process, const wchar_t* className)
+{
+    Found found{process, className, nullptr};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
+    return found.window;
 }
 
 }  // namespace apptest

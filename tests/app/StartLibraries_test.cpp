@@ -25,27 +25,6 @@ std::wstring Lower(std::wstring text)
     return text;
 }
 
-struct Found {
-    DWORD process;
-    const wchar_t* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM data)
-{
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t cls[64] = {};
-    GetClassNameW(window, cls, 64);
-    if (process == found->process && IsWindowVisible(window) &&
-        (!found->className || wcscmp(cls, found->className) == 0)) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The program started as our debuggee; the debug events are handled only inside the Run
 // calls, so the program stands still between them. Ended when the test is done.
 class WatchedProgram {
@@ -97,12 +76,7 @@ public:
         return true;
     }
 
-    HWND Window(const wchar_t* className) const
-    {
-        Found found{info_.dwProcessId, className, nullptr};
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&found));
-        return found.window;
-    }
+    HWND Window(const wchar_t* className) const { return apptest::VisibleWindowOf(info_.dwProcessId, className); }
     // Whether a library of this file name (any case) has been loaded so far.
     bool Loaded(const std::wstring& name) const { return loaded_.count(Lower(name)) > 0; }
     size_t LoadedCount() const { return loaded_.size(); }
