@@ -1,8 +1,10 @@
 # clang build: libFuzzer targets over the Windows-free sources.
 set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g -O1)
-add_library(xpcore_fuzz STATIC ${NATIVE_SOURCES})
+add_library(xpcore_fuzz STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
 target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(xpcore_fuzz PUBLIC ${FUZZ_FLAGS})
+find_package(ZLIB REQUIRED)
+target_link_libraries(xpcore_fuzz PUBLIC ZLIB::ZLIB)
 
 get_property(FUZZ_TARGETS GLOBAL PROPERTY XP_FUZZ_TARGETS)
 set(XP_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the test command")

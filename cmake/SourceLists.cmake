@@ -50,3 +50,8 @@ endfunction()
 function(xp_script_tests)
   _xp_append(XP_SCRIPT_TESTS ${ARGN})
 endfunction()
+# Product sources for POSIX systems only (the counterparts of Win32 sources in
+# xp_win_sources): built natively, never for Windows.
+function(xp_posix_sources)
+  _xp_append(XP_POSIX_SOURCES ${ARGN})
+endfunction()

@@ -35,7 +35,15 @@ set(WIN_LIBS comctl32 gdi32 user32 kernel32 uxtheme)
 
 add_library(xpwin STATIC ${NATIVE_SOURCES} ${WIN_SOURCES})
 target_include_directories(xpwin PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
-target_link_libraries(xpwin PUBLIC ${WIN_LIBS})
+# zlib linked statically. With mingw the static library is taken by path, because
+# find_package(ZLIB) picks the DLL import library, which would need zlib1.dll.
+if(MINGW)
+  find_file(XP_ZLIB libz.a PATHS /usr/i686-w64-mingw32/lib NO_DEFAULT_PATH REQUIRED)
+else()
+  find_package(ZLIB REQUIRED)
+  set(XP_ZLIB ZLIB::ZLIB)
+endif()
+target_link_libraries(xpwin PUBLIC ${WIN_LIBS} ${XP_ZLIB})
 
 get_property(APP_MAIN GLOBAL PROPERTY XP_APP_MAIN)
 get_property(APP_RESOURCES GLOBAL PROPERTY XP_APP_RESOURCES)

@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32 xvfb xauth fonts-liberation imagemagick xdotool zip unzip
+  wine wine32 xvfb xauth fonts-liberation fonts-wine imagemagick xdotool zip unzip
+  zlib1g-dev libz-mingw-w64-dev libcli11-dev nlohmann-json3-dev locales
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

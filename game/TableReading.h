@@ -1,0 +1,74 @@
+// What the game pays now: the XP table found in a game folder (or a single .2da file),
+// read the way the engine reads it, with findings that explain what the engine makes of it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/Paths.h"
+
+namespace game {
+
+inline constexpr int kLevels = 40;
+
+// The engine's rows, by position: 0 locks, 1 traps, 2 scrolls.
+enum class Activity { Locks, Traps, Scrolls };
+
+enum class SourceKind { Override, Archive, File, None };
+enum class Compression { None, Bifc, Bif };
+
+struct TableSource {
+    SourceKind kind = SourceKind::None;
+    Path path;                                   // the file opened: override file, .2da file, or chitin.key
+    Path archive;                                // for Archive: the archive opened
+    Compression compression = Compression::None; // for Archive
+};
+
+struct Finding {
+    std::string code;            // stable, e.g. "leading-zero", "row-order", "missing"
+    std::optional<int> row;      // data-row position 0.., if the finding concerns a row
+    std::optional<int> line;     // line in the file, counted from 1
+    std::optional<int> level;    // level 1..40
+    std::string message;         // one English sentence
+};
+
+struct ActivityReading {
+    Activity activity = Activity::Locks;
+    int row = 0;                             // the engine's row position 0-2
+    std::optional<std::string> label;        // the row's label; none for a missing row
+    std::array<std::int32_t, kLevels> levels{};  // XP the engine pays for levels 1..40
+    std::optional<int> templateChoice;       // list index 0-5 of the matching template
+};
+
+struct TableReading {
+    TableSource source;
+    int cap = 0;                     // the level cap: the first data row's cell count
+    std::string defaultText;         // the default value as written
+    std::int32_t defaultValue = 0;   // as the engine converts it
+    std::array<ActivityReading, 3> activities;  // in the engine's row order
+    std::vector<Finding> findings;
+};
+
+// A game's data that cannot be read: names the file, the offset and what is wrong.
+class ReadError : public std::runtime_error {
+public:
+    ReadError(Path file, std::optional<std::uint64_t> offset, const std::string& what);
+    const Path& File() const { return file_; }
+    std::optional<std::uint64_t> Offset() const { return offset_; }
+
+private:
+    Path file_;
+    std::optional<std::uint64_t> offset_;
+};
+
+// The table the engine uses in a game folder: override first, then chitin.key and its
+// archive. Throws ReadError (also for "not a game folder").
+TableReading ReadGameTable(const Path& gameFolder);
+// A single .2da file, read as the engine would read it from the override folder.
+TableReading ReadTableFile(const Path& file);
+
+}  // namespace game

@@ -1,0 +1,1 @@
+xp_native_tests(Paths_test.cpp)
