@@ -10,6 +10,7 @@ export WINEARCH=win32
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/xptable-editor/wine}"
 # No Mono or Gecko download dialog can stop an unattended run.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/wine-font-files.sh"
 
 _xvfb_pid=""
 
@@ -32,6 +33,8 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Before the run's wineserver starts: every program of the run sees the same fonts.
+  wine_fonts_sync "$WINEPREFIX"
   _wine_env_windows "$windows"
   # One wineserver for the whole run: later wine starts skip its start-up.
   wineserver -p 2>/dev/null || true  # already running is fine

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Tests the window-management choice of scripts/wine-env.sh in a fake display environment:
-# Xvfb, wine, wineboot and wineserver are stand-ins that log their calls.
+# Tests the window-management choice and the font placement of scripts/wine-env.sh in a fake
+# display environment: Xvfb, wine, wineboot and wineserver are stand-ins that log their
+# calls; the fonts are small stand-in files.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 fake="$(mktemp -d)"
@@ -18,12 +19,17 @@ sleep 60 &
 trap 'kill $! 2>/dev/null; rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"; exit 0' TERM INT
 wait
 STUB
+# Wine and the wineserver also log how many fonts the prefix holds when they start.
 for tool in wine wineserver; do
   printf '#!/usr/bin/env bash\necho "%s $*" >>"$FAKE_LOG"\n' "$tool" >"$fake/bin/$tool"
+  printf 'echo "%s $* started with fonts=$(ls "$WINEPREFIX/drive_c/windows/Fonts" 2>/dev/null | wc -l)" >>"$FAKE_LOG"\n' \
+    "$tool" >>"$fake/bin/$tool"
 done
 printf '#!/usr/bin/env bash\necho "wineboot $*" >>"$FAKE_LOG"\ntouch "$WINEPREFIX/system.reg"\n' >"$fake/bin/wineboot"
 chmod +x "$fake/bin"/*
-mkdir -p /tmp/.X11-unix
+mkdir -p /tmp/.X11-unix "$fake/fonts"
+for font in sserife.fon sserifer.fon marlett.ttf tahoma.ttf tahomabd.ttf; do echo "package-$font" >"$fake/fonts/$font"; done
+export XP_SYSTEM_WINE_FONTS="$fake/fonts"
 
 failures=0
 # One start: display (empty for none), argument, the prefix's mark before, expected Managed
@@ -55,7 +61,7 @@ check() {
   local mark_after
   mark_after="$(cat "$prefix/.xptable-windows" 2>/dev/null || true)"
   # The prefix exists: waiting for the wineserver to end would hang on one left running.
-  grep -q '^wineserver -w' "$log" && left="$left (waited for the wineserver)"
+  grep -q '^wineserver -w ' "$log" && left="$left (waited for the wineserver)"
   if [ "$written" != "$expect_value" ] || [ "$mark_after" != "$expect_mark" ] || [ "$started" != "$expect_xvfb" ] ||
     [ -n "$left" ]; then
     echo "FAIL $name: wrote '${written}' (want '${expect_value}'), mark '${mark_after}' (want '${expect_mark}')," \
@@ -75,4 +81,59 @@ check desktop-already-managed   :55      desktop   managed      ""      managed 
 check desktop-tests             :55      ""        ""           N       unmanaged   no
 check desktop-tests-after-run   :55      ""        managed      N       unmanaged   no
 check desktop-tests-again       :55      ""        unmanaged    ""      unmanaged   no
+
+# One start (by the set-up's start, or by CTest's emulator) with the prefix's Fonts folder
+# as given (before: "name=content" entries, "new" for no prefix at all): the folder
+# afterwards, the files copied (by their changed inode), and that Wine and the wineserver
+# only ever started with all fonts there (waiting for the wineserver that made a new prefix
+# to end starts nothing).
+check_fonts() {
+  local name="$1" how="$2" before="$3" expect_copied="$4"
+  local prefix="$fake/fonts-$name" entry
+  local folder="$prefix/drive_c/windows/Fonts"
+  if [ "$before" != new ]; then
+    mkdir -p "$folder"
+    touch "$prefix/system.reg"
+    for entry in $before; do echo "${entry#*=}" >"$folder/${entry%%=*}"; done
+  fi
+  local inodes
+  inodes="$(ls -i "$folder" 2>/dev/null || true)"
+  : >"$log"
+  (
+    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$prefix" DISPLAY=:55
+    if [ "$how" = emulator ]; then
+      bash "$root/scripts/wine-run.sh" test.exe
+    else
+      source "$root/scripts/wine-env.sh"
+      wine_env_start
+    fi
+  )
+  local copied="" font problems="" after
+  after="$(ls -i "$folder" 2>/dev/null || true)"
+  for font in sserife.fon sserifer.fon marlett.ttf tahoma.ttf tahomabd.ttf; do
+    local from="$font"
+    [ "$font" = sserife.fon ] && from=sserifer.fon  # the Cyrillic font under the Western name
+    cmp -s "$folder/$font" "$fake/fonts/$from" || problems="$problems $font differs;"
+    [ "$(grep " $font\$" <<<"$inodes")" = "$(grep " $font\$" <<<"$after")" ] || copied="$copied $font"
+  done
+  [ "$(ls -A "$folder" | wc -l)" -eq 5 ] || problems="$problems left $(ls -A "$folder" | tr '\n' ' ');"
+  grep -q ' started with fonts=5$' "$log" || problems="$problems no Wine start saw all fonts;"
+  grep -v '^wineserver -w ' "$log" | grep -q ' started with fonts=[0-4]$' && problems="$problems Wine started before the fonts were in place;"
+  if [ "${copied# }" != "$expect_copied" ] || [ -n "$problems" ]; then
+    echo "FAIL fonts-$name: copied '${copied# }' (want '$expect_copied');$problems"
+    failures=$((failures + 1))
+  else
+    echo "ok   fonts-$name"
+  fi
+}
+
+all="sserife.fon sserifer.fon marlett.ttf tahoma.ttf tahomabd.ttf"
+rest="marlett.ttf=package-marlett.ttf tahoma.ttf=package-tahoma.ttf tahomabd.ttf=package-tahomabd.ttf"
+#          name                 started by Fonts folder before                                   copied
+check_fonts new-prefix          set-up     new                                                   "$all"
+check_fonts empty-folder        set-up     ""                                                    "$all"
+check_fonts all-in-place        set-up     "sserife.fon=package-sserifer.fon sserifer.fon=package-sserifer.fon $rest" ""
+check_fonts western-one-missing set-up     "sserife.fon=western $rest"                           "sserife.fon sserifer.fon"
+check_fonts emulator-new        emulator   new                                                   "$all"
+check_fonts emulator-one-old    emulator   "sserife.fon=package-sserifer.fon sserifer.fon=old $rest" "sserifer.fon"
 [ "$failures" -eq 0 ]
