@@ -16,7 +16,6 @@
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
 #include "../framework/InModalLoop.h"
-#include "../widgets/edit/FieldForm.h"
 #include "../widgets/shell/BrowseDriver.h"
 #include "app/CellAccess.h"
 #include "app/GridCells.h"
@@ -110,7 +109,7 @@ TEST_F(MainWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
         RECT bounds;
     } cases[] = {
         {form->Label1, {12, 12, 277, 29}},
-        {form->SCButtonEdit1, {12, 32, 381, 32 + edittest::FieldHeightByRule(form->SCButtonEdit1->GetFont())}},
+        {form->SCButtonEdit1, {12, 32, 381, 53}},
         {form->Label2, {12, 64, 277, 81}},       {form->Label3, {12, 112, 277, 129}},
         {form->Label4, {12, 160, 277, 177}},     {form->StringGrid1, {12, 216, 381, 388}},
         {form->SpeedButton2, {12, 394, 45, 419}}, {form->SpeedButton1, {288, 394, 381, 419}},
@@ -210,7 +209,7 @@ TEST_F(MainWindowTest, EachControlIsPaintedInsideItsRectangle)
         std::uint32_t inside;  // a colour seen `insideX` right of the left end, 8 down
         int insideX = 3;
     } cases[] = {
-        {"SCButtonEdit1", {12, 32, 381, 32 + edittest::FieldHeightByRule(form->SCButtonEdit1->GetFont())}, 0xE1FFFE, 200},  // past the text
+        {"SCButtonEdit1", {12, 32, 381, 53}, 0xE1FFFE, 200},  // past the text
         {"ComboBox1", {12, 84, 381, 105}, 0xE1FFFE},
         {"ComboBox2", {12, 132, 381, 153}, 0xE1FFFE},
         {"ComboBox3", {12, 180, 381, 201}, 0xE1FFFE},

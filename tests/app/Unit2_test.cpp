@@ -66,12 +66,12 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
 
     const struct {
         const fw::Control* control;
-        RECT bounds;     // a right edge of 0: sized to its text
+        RECT bounds;     // a right edge of 0: sized to its text; a bottom of 0: to its font
         int margin = 0;  // beside the text on each side
     } layout[] = {
         {about->Image1, {8, 12, 40, 44}},         {about->LMDLabelFill1, {48, 9, 0, 0}, 1},
         {about->Label1, {48, 32, 357, 77}},       {about->Label2, {48, 80, 149, 109}},
-        {about->ElURLLabel1, {147, 93, 0, 0}},    {about->SpeedButton1, {284, 84, 353, 109}},
+        {about->ElURLLabel1, {147, 93, 0, 106}},  {about->SpeedButton1, {284, 84, 353, 109}},
     };
     for (const auto& l : layout) {
         SCOPED_TRACE(l.control->Name());
@@ -81,17 +81,22 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
             EXPECT_EQ(b.right * 1000 + b.bottom, l.bounds.right * 1000 + l.bounds.bottom);
         else
             EXPECT_EQ(b.right - b.left, TextWidth(*l.control, l.control->Caption()) + 2 * l.margin);
+        if (!l.bounds.right && l.bounds.bottom) {
+            EXPECT_EQ(b.bottom, l.bounds.bottom);
+        }
     }
     const fw::Font& title = about->LMDLabelFill1->GetFont();
     EXPECT_TRUE(title.Name() == "Arial" && title.Height() == 15 && title.Style() == fw::fsBold &&
                 title.GetColor() == fw::clWindowText);
     EXPECT_EQ(about->LMDLabelFill1->Caption(), "Редактор таблицы опыта для BG2 / BGT"_cp1251);
 
-    // The author line fits its label; the link ends before the close button.
+    // The author line fits its label; the link ends before the close button. Widths in
+    // Wine's MS Sans Serif (the author line and the link's caption are this program's own).
     const std::string author = about->Label2->Caption().substr(0, about->Label2->Caption().find('\r'));
     const int authorWidth = TextWidth(*about->Label2, author);
-    EXPECT_LE(authorWidth, 101) << author;
+    EXPECT_EQ(authorWidth, 83) << author;
     const TElURLLabel& link = *about->ElURLLabel1;
+    EXPECT_EQ(link.Width(), 94);
     EXPECT_LT(link.Left() + link.Width(), 284);
     EXPECT_EQ(link.URL(), "http://" + link.fw::Control::Caption());
     EXPECT_EQ(link.URL().find(':', 5), std::string::npos) << "one scheme only";
@@ -99,19 +104,19 @@ TEST_F(AboutWindowTest, WindowAndControlsSitWhereTheLayoutPutsThem)
     std::printf("author line %d px; link %d px wide, ending at x %d\n", authorWidth, link.Width(),
                 link.Left() + link.Width());
 
-    // Painted: three description lines broken at the lone carriage returns, nothing below;
-    // Label2's second line on the link's line, ending left of it; the icon.
+    // Painted: three description lines of 13 pixels broken at the lone carriage returns,
+    // nothing below; Label2's second line on the link's line, ending left of it; the icon.
     const std::string& text = about->Label1->Caption();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
     EXPECT_EQ(text.find('\n'), std::string::npos);
     fwtest::Snapshot shot(*about);
     const std::uint32_t face = shot.At(2, 2);
-    const int line = about->Label2->Height() / 2;
+    const int line = 13;
     for (int i = 0; i < 3; ++i)
         EXPECT_GE(InkEnd(shot, 48, 357, 32 + i * line, 32 + (i + 1) * line, face), 0) << "line " << i;
     EXPECT_EQ(InkEnd(shot, 48, 357, 32 + 3 * line + 1, 77, face), -1);
     const int labelEnd = InkEnd(shot, 48, 147, 93, 93 + line, face);
-    EXPECT_TRUE(labelEnd > 100 && labelEnd < 146) << labelEnd;
+    EXPECT_EQ(labelEnd, 142) << "the end of \"Веб-сайт проекта -\"";
     EXPECT_GE(InkEnd(shot, 147, 284, 93, 93 + line, face), 147) << "the link";
     EXPECT_GE(InkEnd(shot, 8, 40, 12, 44, face), 8) << "the icon";
 }

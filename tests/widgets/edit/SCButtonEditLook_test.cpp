@@ -43,17 +43,19 @@ protected:
 
 TEST_F(ButtonEditLookTest, TheButtonIsAScrollBarWideAndOnePixelShortOfTopAndBottom)
 {
+    // MS Sans Serif's 13-pixel characters: lines of 14, the field 21 high as laid out.
+    EXPECT_EQ(field->LineHeight(), 14);
+    EXPECT_EQ(field->Height(), 21);
     const int w = GetSystemMetrics(SM_CXVSCROLL);
-    const int h = field->Height();
     EXPECT_EQ(r0.Left, 368 - w);
     EXPECT_EQ(r0.Top, 1);
     EXPECT_EQ(r0.Right, 368);
-    EXPECT_EQ(r0.Bottom, h - 1);
+    EXPECT_EQ(r0.Bottom, 20);
     const TSCEditRect area = field->TextArea();
     EXPECT_EQ(area.Left, 3);
     EXPECT_EQ(area.Top, 3);
     EXPECT_EQ(area.Right, 366 - w);
-    EXPECT_EQ(area.Bottom, h - 1);
+    EXPECT_EQ(area.Bottom, 20);
     // Hit testing follows the rectangle.
     EXPECT_EQ(field->ButtonAt(r0.Left, r0.Top), &field->Button());
     EXPECT_EQ(field->ButtonAt(r0.Right - 1, r0.Bottom - 1), &field->Button());

@@ -338,7 +338,7 @@ TEST_F(ButtonEditTest, TheIBeamShowsOverTheTextAndTheArrowElsewhere)
     }
 }
 
-// One pixel wide and one line high while focused, read-only too; hidden while the menu
+// One pixel wide and one line (14 pixels) high while focused, read-only too; hidden while the menu
 // shows (as the screen shows it: blinking slowed down, a shown caret stays drawn).
 TEST_F(ButtonEditTest, TheCaretShowsWhileFocusedAndHidesForTheMenu)
 {
@@ -354,7 +354,7 @@ TEST_F(ButtonEditTest, TheCaretShowsWhileFocusedAndHidesForTheMenu)
     EXPECT_EQ(info.rcCaret.left, at.X);
     EXPECT_EQ(info.rcCaret.top, at.Y);
     EXPECT_EQ(info.rcCaret.right - info.rcCaret.left, 1);
-    EXPECT_EQ(info.rcCaret.bottom - info.rcCaret.top, field->LineHeight());
+    EXPECT_EQ(info.rcCaret.bottom - info.rcCaret.top, 14);
 
     auto caretPixel = [&] { return OnScreen(Window(), at.X, at.Y + field->LineHeight() / 2); };
     const std::uint32_t before = caretPixel();
