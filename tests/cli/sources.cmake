@@ -1,0 +1,1 @@
+xp_native_tests(WriteChoice_test.cpp)
