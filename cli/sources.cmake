@@ -1,0 +1,1 @@
+xp_native_sources(WriteChoice.cpp)
