@@ -16,7 +16,7 @@ namespace {
 
 // The long-path form, so that paths past 259 characters work: "C:\a" -> "\\?\C:\a",
 // "\\server\share" -> "\\?\UNC\server\share"; a path already in that form is kept.
-std::wstring Native(const Path& path)
+std::wstring LongForm(const Path& path)
 {
     std::wstring text = path.native();
     for (wchar_t& c : text)
@@ -40,7 +40,7 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 
 EntryKind KindOf(const Path& path)
 {
-    DWORD attributes = GetFileAttributesW(Native(path).c_str());
+    DWORD attributes = GetFileAttributesW(LongForm(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
@@ -57,14 +57,14 @@ EntryKind KindOf(const Path& path)
 
 void CreateFolder(const Path& path)
 {
-    if (!CreateDirectoryW(Native(path).c_str(), nullptr))
+    if (!CreateDirectoryW(LongForm(path).c_str(), nullptr))
         RaiseLastError();
 }
 
 OutputFile OutputFile::CreateNew(const Path& path)
 {
     // Others may read it meanwhile; nobody else may write it.
-    HANDLE h = CreateFileW(Native(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+    HANDLE h = CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         RaiseLastError();
@@ -109,20 +109,20 @@ void FlushFolder(const Path&) {}
 
 void Replace(const Path& from, const Path& to)
 {
-    if (!MoveFileExW(Native(from).c_str(), Native(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(LongForm(from).c_str(), LongForm(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         RaiseLastError();
 }
 
 void RemoveFile(const Path& file)
 {
-    if (!DeleteFileW(Native(file).c_str()))
+    if (!DeleteFileW(LongForm(file).c_str()))
         RaiseLastError();
 }
 
 bool Discard(const Path& path) noexcept
 {
     try {
-        std::wstring native = Native(path);
+        std::wstring native = LongForm(path);
         return DeleteFileW(native.c_str()) || RemoveDirectoryW(native.c_str());
     } catch (...) {
         return false;
@@ -133,7 +133,7 @@ void CheckReplaceable(const Path& file)
 {
     // Write access with read sharing, as the temporary file is opened: fails with 32 while
     // another program holds the file without letting others write it, 5 when read-only.
-    HANDLE h = CreateFileW(Native(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         if (GetLastError() == ERROR_FILE_NOT_FOUND)
@@ -145,7 +145,7 @@ void CheckReplaceable(const Path& file)
 
 std::string ReadWhole(const Path& file)
 {
-    HANDLE h = CreateFileW(Native(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         RaiseLastError();
@@ -167,7 +167,7 @@ std::string ReadWhole(const Path& file)
 std::vector<Path> ListFolder(const Path& folder)
 {
     WIN32_FIND_DATAW found;
-    std::wstring pattern = Native(folder);
+    std::wstring pattern = LongForm(folder);
     if (pattern.back() != L'\\')
         pattern += L'\\';
     HANDLE h = FindFirstFileW((pattern + L"*").c_str(), &found);

@@ -477,8 +477,8 @@ TEST_F(MainWindowTest, TheWriteButtonKeepsTheTableItReplaces)
         if (!backups.empty()) {
             EXPECT_EQ(read(backups[0]), other);
         }
-        if (c.held)
-            EXPECT_EQ(GetFileAttributesW((dir.Path() + L"\\xpbonus-backup").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesW((dir.Path() + L"\\xpbonus-backup").c_str()) == INVALID_FILE_ATTRIBUTES, c.held)
+            << "no back-up folder left behind";
     }
 }
 

@@ -174,6 +174,7 @@ TEST(XpBonusWriter, PathsPastTheOldLimitWork)
     CellTable cells = StartingTable();
     WriteXpBonusFile(game, cells);
     EXPECT_EQ(ReadBytes(L"\\\\?\\" + deep + L"\\override\\xpbonus.2da").size(), 868u);
+    EXPECT_EQ(Entries(deep + L"\\xpbonus-backup").size(), 1u) << "the marker of a created table";
 }
 
 TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
