@@ -176,10 +176,11 @@ Path WriteTemporary(const Target& target, const TableSource& source, const Write
     static unsigned counter = 0;
     auto unique = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     std::string stem = ToUtf8(target.file.filename()) + "." + std::to_string(unique % 1000000007) + ".";
-    auto [path, file] =
+    auto created =
         CreateFirstFree([&](int n) { return target.folder / FromUtf8(stem + std::to_string(n) + ".tmp"); },
                         static_cast<int>(++counter % 100000));
-    leftovers.Add(path);
+    files::OutputFile& file = created.second;
+    leftovers.Add(created.first);
     auto writeBlock = [&](std::string_view block) {
         std::size_t n = options.blockWriter ? options.blockWriter(file, block) : file.Write(block);
         if (n != block.size())
@@ -196,7 +197,7 @@ Path WriteTemporary(const Target& target, const TableSource& source, const Write
     Step(options, WriteStep::TemporaryFlush);
     file.FlushToDisk();
     file.Close();
-    return path;
+    return created.first;
 }
 
 }  // namespace
