@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <string_view>
 #include <tuple>
 
 #include "game/OutputFiles.h"

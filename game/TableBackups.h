@@ -5,9 +5,7 @@
 #pragma once
 
 #include <ctime>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "game/Paths.h"
