@@ -7,6 +7,7 @@
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
 #include "framework/Exceptions.h"
+#include "game/TableWriter.h"
 
 namespace app {
 
@@ -14,17 +15,9 @@ using namespace fw::literals;
 
 namespace {
 
-const wchar_t kFileName[] = L"xpbonus.2da";
-
 [[noreturn]] void RaiseInvalidName()
 {
     throw fw::EInOutError(fw::kIoInvalidFilename);
-}
-
-[[noreturn]] void RaiseLastError()
-{
-    DWORD code = GetLastError();
-    throw fw::EInOutError(code ? static_cast<int>(code) : fw::kIoInvalidFilename);
 }
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
@@ -75,82 +68,32 @@ std::wstring FullPath(const std::wstring& path)
     return full;
 }
 
-bool IsDirectory(const std::wstring& path)
+// The game folder of an override folder in long-path form; a drive root keeps its backslash.
+game::Path GameFolderOf(const std::wstring& overrideFolder)
 {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    std::wstring game = overrideFolder.substr(0, overrideFolder.rfind(L'\\'));
+    if (game.back() == L':')
+        game += L'\\';
+    return game::Path(game);
 }
 
-// Creates every missing folder of a long-path form, outermost first. Failures are left
-// for the file creation that follows to report.
-void CreateFolders(const std::wstring& folder)
+// The test's block writer, which works on the platform's handle, in the routine's terms.
+game::WriteOptions RoutineOptions(const WriteOptions& options)
 {
-    if (IsDirectory(folder))
-        return;
-    // Skip the root: "\\?\C:\" or "\\?\UNC\server\share\".
-    size_t pos;
-    if (folder.rfind(L"\\\\?\\UNC\\", 0) == 0) {
-        pos = folder.find(L'\\', 8);
-        pos = pos == std::wstring::npos ? pos : folder.find(L'\\', pos + 1);
-    } else {
-        pos = folder.find(L'\\', 4);
-    }
-    while (pos != std::wstring::npos) {
-        pos = folder.find(L'\\', pos + 1);
-        std::wstring part = folder.substr(0, pos);
-        if (!IsDirectory(part))
-            CreateDirectoryW(part.c_str(), nullptr);
-    }
-}
-
-// Deletes the temporary file unless it has been moved into place.
-class TemporaryFile {
-public:
-    TemporaryFile() = default;
-    ~TemporaryFile()
-    {
-        if (!path_.empty())
-            DeleteFileW(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    void Set(std::wstring path) { path_ = std::move(path); }
-    const std::wstring& Path() const { return path_; }
-    void Release() { path_.clear(); }
-
-private:
-    std::wstring path_;
-};
-
-// Opens a fresh temporary file beside the target, named so that no other run collides.
-std::wstring OpenTemporary(fw::TextFile& file, const std::wstring& folder)
-{
-    static unsigned counter = 0;
-    for (int attempt = 0;; ++attempt) {
-        // Narrow digits widened: std::to_wstring would bring the C library's wide printf along.
-        std::wstring path = folder + L"\\" + kFileName + L"." + fw::Widen(std::to_string(GetCurrentProcessId())) +
-                            L"." + fw::Widen(std::to_string(++counter)) + L".tmp";
-        try {
-            file.Open(path, CREATE_NEW, 0);
-            return path;
-        } catch (const fw::EInOutError& e) {
-            if (e.ErrorCode() != ERROR_FILE_EXISTS || attempt > 100)
-                throw;
+    game::WriteOptions routine;
+    if (!options.blockWriter)
+        return routine;
+    routine.blockWriter = [writer = options.blockWriter](game::files::OutputFile& file, std::string_view block) {
+        DWORD written = 0;
+        SetLastError(0);
+        if (!writer(reinterpret_cast<HANDLE>(file.Native()), block.data(), static_cast<DWORD>(block.size()),
+                    &written)) {
+            DWORD code = GetLastError();
+            throw fw::EInOutError(code ? static_cast<int>(code) : fw::kIoDiskFull);
         }
-    }
-}
-
-// The existing file must be one we may replace: write access, and nobody else writing it.
-void CheckExistingTarget(const std::wstring& target)
-{
-    HANDLE h = CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return;
-        RaiseLastError();
-    }
-    CloseHandle(h);
+        return static_cast<std::size_t>(written);
+    };
+    return routine;
 }
 
 }  // namespace
@@ -168,25 +111,16 @@ std::wstring OverrideFolderFor(const std::string& gameFolder)
 
 std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, const WriteOptions& options)
 {
-    std::wstring folder = OverrideFolderFor(gameFolder);
-    CreateFolders(folder);
-    std::wstring target = folder + L"\\" + kFileName;
-    CheckExistingTarget(target);
-
-    // Declared before the file, so the file is closed before the temporary is deleted.
-    TemporaryFile temporary;
-    fw::TextFile file;
-    if (options.blockWriter)
-        file.SetBlockWriter(options.blockWriter);
-    temporary.Set(OpenTemporary(file, folder));
-    for (RowBuilder build : XpBonusLineBuilders())
-        file.WriteLine(build(cells));
-    file.Close();
-
-    if (!MoveFileExW(temporary.Path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        RaiseLastError();
-    temporary.Release();
-    return target;
+    game::Path game = GameFolderOf(OverrideFolderFor(gameFolder));
+    // Each line is built as the file takes it, so a failure leaves the rows after it untouched.
+    const std::vector<RowBuilder>& builders = XpBonusLineBuilders();
+    std::size_t next = 0;
+    auto lines = [&]() -> std::optional<std::string> {
+        if (next == builders.size())
+            return std::nullopt;
+        return builders[next++](cells) + "\r\n";
+    };
+    return game::WriteTable(game, lines, RoutineOptions(options)).target.native();
 }
 
 void ShowWriteSuccess()

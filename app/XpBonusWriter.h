@@ -20,8 +20,9 @@ struct WriteOptions {
 std::wstring OverrideFolderFor(const std::string& gameFolder);
 
 // Creates the override folder if needed and replaces xpbonus.2da with the table built
-// from the cells. On failure raises EInOutError and leaves the old file as it was and
-// no temporary file behind. Returns the path written.
+// from the cells, keeping the table it replaces in the game folder's xpbonus-backup
+// folder. On failure raises EInOutError and leaves the old file as it was and no
+// temporary file or back-up behind. Returns the path written.
 std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, const WriteOptions& options = {});
 
 // The write button: writes the file, then shows the success message.

@@ -290,6 +290,14 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
 
     DeleteFileW(table.c_str());
     RemoveDirectoryW((game + L"\\override").c_str());
+    // The write's marker that there was no table before.
+    WIN32_FIND_DATAW found;
+    HANDLE backups = FindFirstFileW((game + L"\\xpbonus-backup\\*.none").c_str(), &found);
+    for (BOOL more = backups != INVALID_HANDLE_VALUE; more; more = FindNextFileW(backups, &found))
+        DeleteFileW((game + L"\\xpbonus-backup\\" + found.cFileName).c_str());
+    if (backups != INVALID_HANDLE_VALUE)
+        FindClose(backups);
+    RemoveDirectoryW((game + L"\\xpbonus-backup").c_str());
     RemoveDirectoryW(game.c_str());
     RemoveDirectoryW(root.c_str());
 }

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -423,6 +425,60 @@ TEST_F(MainWindowTest, TheWriteButtonWritesTheTableAndSaysSo)
     EXPECT_EQ(bytes, expected);
     EXPECT_NE(bytes.find("PICK_LOCK     10   10   10   10   10   16   "), std::string::npos);
     EXPECT_NE(bytes.find("DISARM_TRAP   1000 1000 1000 1000 0    1750 "), std::string::npos);
+}
+
+// Over another mod's table: that table is kept byte for byte in xpbonus-backup. Over a
+// table another program holds: the usual failure, and nothing changed or left behind.
+TEST_F(MainWindowTest, TheWriteButtonKeepsTheTableItReplaces)
+{
+    const std::string other = "2DA V1.0\r\n0\r\nanother mod's table\r\n";
+    auto read = [](const std::wstring& path) {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    struct Case {
+        bool held;
+        std::wstring message;
+        size_t backups;
+    } cases[] = {
+        {false, fw::Widen(std::string("Файл таблицы опыта успешно создан!"_cp1251)), 1},
+        {true, L"I/O error 32.", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.held ? "held" : "free");
+        fwtest::ScratchFolder dir({L"override"});
+        const std::wstring table = dir.Path() + L"\\override\\xpbonus.2da";
+        std::ofstream(std::filesystem::path(table), std::ios::binary) << other;
+        HANDLE held = c.held ? CreateFileW(table.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                           nullptr)
+                             : INVALID_HANDLE_VALUE;
+        ChooseFolder(dir.Narrow());
+        {
+            testing_support::BoxWatcher watcher;
+            RECT b = form->SpeedButton1->BoundsRect();
+            fwtest::Click(form->Handle(), (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+            fwtest::Drain();
+            ASSERT_TRUE(watcher.Seen().found);
+            EXPECT_EQ(watcher.Seen().text, c.message);
+        }
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((dir.Path() + L"\\xpbonus-backup\\*.*").c_str(), &found);
+        std::vector<std::wstring> backups;
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+            if (found.cFileName[0] != L'.')
+                backups.push_back(dir.Path() + L"\\xpbonus-backup\\" + found.cFileName);
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+        ASSERT_EQ(backups.size(), c.backups);
+        EXPECT_EQ(read(table) == other, c.held) << "replaced only when free";
+        if (!backups.empty()) {
+            EXPECT_EQ(read(backups[0]), other);
+        }
+        EXPECT_EQ(GetFileAttributesW((dir.Path() + L"\\xpbonus-backup").c_str()) == INVALID_FILE_ATTRIBUTES, c.held)
+            << "no back-up folder left behind";
+    }
 }
 
 TEST_F(MainWindowTest, DisabledWriteButtonIgnoresClicks)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -140,6 +141,13 @@ TEST(XpBonusWriter, WritesTheTableAndReplacesAnOldFile)
     EXPECT_EQ(again.size(), 868u);
     EXPECT_EQ(again.substr(again.find("DISARM_TRAP"), 19), "DISARM_TRAP   5    ");
     EXPECT_EQ(Entries(scratch.Path() + L"\\BG2\\override"), std::vector<std::wstring>{L"xpbonus.2da"});
+
+    // The first write left a marker that there was no table; the second kept the first table.
+    std::vector<std::wstring> backups = Entries(scratch.Path() + L"\\BG2\\xpbonus-backup");
+    std::sort(backups.begin(), backups.end());
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].substr(backups[0].size() - 5), L".none");
+    EXPECT_EQ(ReadBytes(scratch.Path() + L"\\BG2\\xpbonus-backup\\" + backups[1]), expected);
 }
 
 TEST(XpBonusWriter, CreatesEveryMissingFolder)
@@ -166,6 +174,7 @@ TEST(XpBonusWriter, PathsPastTheOldLimitWork)
     CellTable cells = StartingTable();
     WriteXpBonusFile(game, cells);
     EXPECT_EQ(ReadBytes(L"\\\\?\\" + deep + L"\\override\\xpbonus.2da").size(), 868u);
+    EXPECT_EQ(Entries(deep + L"\\xpbonus-backup").size(), 1u) << "the marker of a created table";
 }
 
 TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
@@ -232,6 +241,7 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
 
         EXPECT_EQ(Entries(folder), before);
         EXPECT_EQ(ReadBytes(folder + L"\\xpbonus.2da"), oldBytes);
+        EXPECT_EQ(Entries(scratch.Path()), std::vector<std::wstring>{L"override"}) << "no back-up left behind";
         if (held)
             CloseHandle(held);
         if (c.expectedCode == 112) {
