@@ -170,7 +170,7 @@ Path KeepBackup(const Path& gameFolder, const std::optional<std::string>& old, c
 
 // The new table in a temporary file beside the target, in blocks, flushed to the disk.
 // `bytes` receives what was written.
-Path WriteTemporary(const Target& target, const TableSource& source, const WriteOptions& options,
+Path WriteTemporary(const Target& target, const TablePieces& source, const WriteOptions& options,
                     Leftovers& leftovers, std::string& bytes)
 {
     static unsigned counter = 0;
@@ -218,7 +218,7 @@ Path ResolveSpelling(const Path& folder, std::string_view name)
     return spellings.empty() ? folder / FromUtf8(name) : spellings.front();
 }
 
-WriteResult WriteTable(const Path& gameFolder, const TableSource& source, const WriteOptions& options)
+WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const WriteOptions& options)
 {
     Target target = PrepareTarget(gameFolder, true);
     std::optional<std::string> old;

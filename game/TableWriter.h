@@ -42,9 +42,9 @@ struct WriteResult {
 
 // The next piece of the new table, or nothing at the end. Pieces are asked for one by one
 // while the temporary file is written.
-using TableSource = std::function<std::optional<std::string>()>;
+using TablePieces = std::function<std::optional<std::string>()>;
 
-WriteResult WriteTable(const Path& gameFolder, const TableSource& source, const WriteOptions& options = {});
+WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const WriteOptions& options = {});
 WriteResult WriteTable(const Path& gameFolder, std::string_view bytes, const WriteOptions& options = {});
 // Removes the table (going back to a game without one), keeping a back-up of it.
 WriteResult RemoveTable(const Path& gameFolder, const WriteOptions& options = {});
