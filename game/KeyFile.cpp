@@ -1,7 +1,7 @@
 #include "game/KeyFile.h"
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "game/TableReading.h"
 
@@ -48,7 +48,20 @@ bool SameResref(const unsigned char* field, std::string_view resref)
     return length != 0 && SameNameIgnoringCase(std::string_view(reinterpret_cast<const char*>(field), length), resref);
 }
 
-std::string ArchiveName(const ByteSource& key, const std::vector<unsigned char>& bytes, std::uint64_t entryOffset,
+// The KEY's bytes, not zeroed before they are read.
+class KeyBytes {
+public:
+    explicit KeyBytes(std::size_t size) : bytes_(new unsigned char[size]), size_(size) {}
+    unsigned char* data() { return bytes_.get(); }
+    const unsigned char* data() const { return bytes_.get(); }
+    std::size_t size() const { return size_; }
+
+private:
+    std::unique_ptr<unsigned char[]> bytes_;
+    std::size_t size_;
+};
+
+std::string ArchiveName(const ByteSource& key, const KeyBytes& bytes, std::uint64_t entryOffset,
                         std::uint64_t& nameOffset)
 {
     const unsigned char* entry = bytes.data() + entryOffset;
@@ -71,13 +84,16 @@ std::optional<KeyEntry> FindInKey(const ByteSource& key, std::string_view resref
 {
     if (key.Size() > kMaxKeySize)
         throw ReadError(key.Name(), std::nullopt, "too large: a KEY file over 64 MiB is not read");
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(key.Size()));
+    KeyBytes bytes(static_cast<std::size_t>(key.Size()));
     ReadExact(key, 0, bytes.data(), bytes.size(), "the KEY file");
     KeyTables t = ReadHeader(key, bytes.data());
+    // The type and the first letter sort out nearly every entry before the name is compared.
+    const auto typeLow = static_cast<unsigned char>(type & 0xFF), typeHigh = static_cast<unsigned char>(type >> 8);
+    const auto first = static_cast<unsigned char>(resref.empty() ? 0 : resref[0] & 0xDF);
     for (std::uint64_t i = 0; i < t.resourceCount; ++i) {
         std::uint64_t at = t.resourceOffset + i * kResourceEntrySize;
         const unsigned char* entry = bytes.data() + at;
-        if (U16(entry + 8) != type || !SameResref(entry, resref))
+        if (entry[8] != typeLow || entry[9] != typeHigh || (entry[0] & 0xDF) != first || !SameResref(entry, resref))
             continue;
         KeyEntry found;
         found.locator = U32(entry + 10);
