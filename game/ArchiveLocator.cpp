@@ -36,6 +36,10 @@ std::string Refusal(std::string_view part)
 // The one entry of `folder` named `name` in any case: the exact spelling if present.
 std::optional<Path> Spelling(const Path& folder, const std::string& name)
 {
+    std::error_code error;
+    Path exact = folder / FromUtf8(name);
+    if (std::filesystem::exists(exact, error))
+        return exact;  // the exact spelling, or on Windows the one spelling there is
     std::vector<Path> all = FindSpellings(folder, name);
     for (const Path& p : all)
         if (ToUtf8(p.filename()) == name)

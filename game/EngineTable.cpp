@@ -27,7 +27,7 @@ int LevelCap(const TwoDaText& table)
 
 std::int32_t DefaultValue(const TwoDaText& table) { return ReadEngineNumber(table.defaultText).value; }
 
-std::string CellTextOrDefault(const TwoDaText& table, std::size_t row, std::size_t index)
+const std::string& CellTextOrDefault(const TwoDaText& table, std::size_t row, std::size_t index)
 {
     if (row >= table.rows.size() || index >= table.rows[row].cells.size())
         return table.defaultText;
@@ -39,10 +39,11 @@ std::array<std::int32_t, kLevels> EngineLevels(const TwoDaText& table, std::size
 {
     std::array<std::int32_t, kLevels> levels{};
     int cap = LevelCap(table);
+    std::int32_t byDefault = DefaultValue(table);
     for (int level = 1; level <= kLevels; ++level) {
         int used = std::min(level, cap);
         // Level 0 (an empty first row) wraps around in the engine and finds no cell.
-        levels[level - 1] = used == 0 ? DefaultValue(table)
+        levels[level - 1] = used == 0 ? byDefault
                                       : ReadEngineNumber(CellTextOrDefault(table, row, std::size_t(used - 1))).value;
     }
     return levels;

@@ -92,26 +92,26 @@ void CheckRowLengths(const TwoDaText& table, Findings& out)
 void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
 {
     NumberReading r = ReadEngineNumber(cell.text);
-    std::string where = "The cell " + Quoted(cell.text) + " (row " + Str(row) + ", level " + Str(level) + ")";
+    auto where = [&] { return "The cell " + Quoted(cell.text) + " (row " + Str(row) + ", level " + Str(level) + ")"; };
     bool digits = cell.text.find_first_not_of("0123456789", cell.text[0] == '-' || cell.text[0] == '+') ==
                   std::string::npos;
     std::int32_t decimal = ReadDecimal(cell.text);
     if (digits && r.value != decimal)
         Add(out, "leading-zero", row, cell.line, level,
-            where + " starts with 0, so the open-source engine reads it in octal as " + Str(r.value) + ", not " +
+            where() + " starts with 0, so the open-source engine reads it in octal as " + Str(r.value) + ", not " +
                 Str(decimal) + "; how the original engine reads it is not known.");
     else if (r.base == 16)
         Add(out, "hex", row, cell.line, level,
-            where + " is hexadecimal; the open-source engine reads it as " + Str(r.value) +
+            where() + " is hexadecimal; the open-source engine reads it as " + Str(r.value) +
                 ", how the original engine reads it is not known.");
     else if (!r.anyDigits || r.trailing)
         Add(out, "not-a-number", row, cell.line, level,
-            where + " is not a plain number; the open-source engine reads it as " + Str(r.value) + ".");
+            where() + " is not a plain number; the open-source engine reads it as " + Str(r.value) + ".");
     if (r.value < 0)
-        Add(out, "negative", row, cell.line, level, where + " is negative: " + Str(r.value) + ".");
+        Add(out, "negative", row, cell.line, level, where() + " is negative: " + Str(r.value) + ".");
     if (r.value > 9999)
         Add(out, "over-9999", row, cell.line, level,
-            where + " pays " + Str(r.value) + ", more than the program's grid can show.");
+            where() + " pays " + Str(r.value) + ", more than the program's grid can show.");
 }
 
 void CheckCells(const TwoDaText& table, Findings& out)
