@@ -55,3 +55,7 @@ endfunction()
 function(xp_posix_sources)
   _xp_append(XP_POSIX_SOURCES ${ARGN})
 endfunction()
+# Small native command-line helpers for the scripts (one executable each, host build only).
+function(xp_native_tools)
+  _xp_append(XP_NATIVE_TOOLS ${ARGN})
+endfunction()
