@@ -1,1 +1,4 @@
-xp_native_sources(Paths.cpp)
+xp_native_sources(Paths.cpp ByteSource.cpp KeyFile.cpp Biff.cpp Inflater.cpp CompressedBiff.cpp ArchiveLocator.cpp
+                  TwoDaText.cpp EngineNumber.cpp ArchiveWriter.cpp EngineTable.cpp TemplateMatch.cpp TableFindings.cpp TableReading.cpp)
+xp_posix_sources(InputFilePosix.cpp)
+xp_win_sources(InputFileWin32.cpp)

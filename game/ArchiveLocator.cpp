@@ -1,0 +1,154 @@
+#include "game/ArchiveLocator.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "game/TableReading.h"
+
+namespace game {
+
+namespace {
+
+std::string Upper(std::string_view text)
+{
+    std::string s(text);
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// The reason a part of the name is refused, or empty.
+std::string Refusal(std::string_view part)
+{
+    if (part == "..")
+        return "it climbs out of the game folder with \"..\"";
+    for (char c : part) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || std::string_view("<>\"|?*").find(c) != std::string_view::npos)
+            return "it holds a character no file name of the game uses";
+    }
+    if (IsReservedDeviceName(part))
+        return "\"" + std::string(part) + "\" is a device name";
+    return {};
+}
+
+// The one entry of `folder` named `name` in any case: the exact spelling if present.
+std::optional<Path> Spelling(const Path& folder, const std::string& name)
+{
+    std::vector<Path> all = FindSpellings(folder, name);
+    for (const Path& p : all)
+        if (ToUtf8(p.filename()) == name)
+            return p;
+    if (all.empty())
+        return std::nullopt;
+    return all.front();
+}
+
+std::optional<Path> Resolve(Path at, const std::vector<std::string>& parts)
+{
+    for (const std::string& part : parts) {
+        std::optional<Path> next = Spelling(at, part);
+        if (!next)
+            return std::nullopt;
+        at = *next;
+    }
+    return at;
+}
+
+bool IsRegularFile(const Path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::string CbfName(const std::string& file)
+{
+    std::size_t dot = file.rfind('.');
+    return (dot == std::string::npos ? file : file.substr(0, dot)) + ".cbf";
+}
+
+}  // namespace
+
+bool IsReservedDeviceName(std::string_view part)
+{
+    std::string base = Upper(part.substr(0, part.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+std::vector<std::string> SafeArchiveParts(std::string_view name, const Path& key, std::uint64_t offset)
+{
+    auto refuse = [&](const std::string& why) {
+        throw ReadError(key, offset, "the archive name \"" + std::string(name) + "\" is refused: " + why);
+    };
+    if (name.starts_with("\\\\") || name.starts_with("//"))
+        refuse("it is a network or device path");
+    if (name.size() >= 2 && name[1] == ':')
+        refuse("it starts with a drive letter");
+    if (name.starts_with("/"))
+        refuse("it is an absolute path");
+    if (name.starts_with("\\"))
+        name.remove_prefix(1);  // some games list "\data\x.bif", meaning the game folder
+    std::vector<std::string> parts;
+    std::string part;
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        char c = i < name.size() ? name[i] : '\\';
+        if (c != '\\' && c != '/' && c != ':') {
+            part += c;
+            continue;
+        }
+        if (part.empty() || part == ".")
+            refuse("it has an empty part");
+        if (std::string why = Refusal(part); !why.empty())
+            refuse(why);
+        parts.push_back(part);
+        part.clear();
+    }
+    return parts;
+}
+
+const std::vector<std::vector<std::string>>& ArchiveFolders()
+{
+    static const std::vector<std::vector<std::string>> folders = [] {
+        std::vector<std::vector<std::string>> f = {{}, {"data"}};
+        for (int cd = 1; cd <= 6; ++cd) {
+            std::string name = "CD" + std::to_string(cd);
+            f.push_back({name});
+            f.push_back({"data", name});
+        }
+        return f;
+    }();
+    return folders;
+}
+
+ArchiveSearch LocateArchive(const Path& gameFolder, const std::vector<std::string>& parts)
+{
+    ArchiveSearch search;
+    std::vector<std::string> cbf = parts;
+    cbf.back() = CbfName(parts.back());
+    for (const auto& folder : ArchiveFolders()) {
+        Path shown = gameFolder;
+        for (const std::string& p : folder)
+            shown /= FromUtf8(p);
+        search.tried.push_back(shown);
+        std::optional<Path> base = Resolve(gameFolder, folder);
+        if (!base)
+            continue;
+        const std::vector<std::string>* names[] = {&parts, &cbf};
+        for (const auto* name : names) {
+            std::optional<Path> file = Resolve(*base, *name);
+            if (file && IsRegularFile(*file)) {
+                search.found = file;
+                return search;
+            }
+        }
+    }
+    return search;
+}
+
+}  // namespace game

@@ -1,0 +1,71 @@
+#include "game/Biff.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "game/TableReading.h"
+
+namespace game {
+
+namespace {
+
+const std::size_t kHeaderSize = 20;
+const std::size_t kEntrySize = 16;
+const std::size_t kEntriesPerChunk = 4096;
+
+struct Slice {
+    std::uint64_t offset;
+    std::uint32_t size;
+};
+
+// The file entries' count and offset, from the 20-byte header.
+std::pair<std::uint32_t, std::uint32_t> ReadHeader(BiffBytes& biff)
+{
+    unsigned char header[kHeaderSize];
+    biff.Read(0, header, kHeaderSize, "the BIFF header");
+    if (std::memcmp(header, "BIFFV1  ", 8) != 0)
+        throw ReadError(biff.Name(), 0, "not a BIFF V1 archive (no \"BIFFV1\" signature)");
+    std::uint32_t count = U32(header + 8);
+    if (count > kMaxArchiveEntries)
+        throw ReadError(biff.Name(), 8, "too large: the archive claims " + std::to_string(count) +
+                                            " entries, more than 1,000,000");
+    return {count, U32(header + 16)};
+}
+
+Slice FindEntry(BiffBytes& biff, std::uint32_t count, std::uint64_t tableOffset, std::uint32_t fileIndex)
+{
+    std::vector<unsigned char> chunk;
+    for (std::uint32_t first = 0; first < count; first += kEntriesPerChunk) {
+        std::uint32_t n = std::min<std::uint32_t>(kEntriesPerChunk, count - first);
+        chunk.resize(std::size_t(n) * kEntrySize);
+        biff.Read(tableOffset + std::uint64_t(first) * kEntrySize, chunk.data(), chunk.size(), "the entry table");
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const unsigned char* e = chunk.data() + std::size_t(i) * kEntrySize;
+            if ((U32(e) & kFileIndexMask) == fileIndex)
+                return {U32(e + 4), U32(e + 8)};
+        }
+    }
+    throw ReadError(biff.Name(), tableOffset, "no entry with file index " + std::to_string(fileIndex) +
+                                                  " among the archive's " + std::to_string(count) + " entries");
+}
+
+}  // namespace
+
+void PlainBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what)
+{
+    ReadExact(source_, offset, out, size, what);
+}
+
+std::vector<unsigned char> ReadBiffEntry(BiffBytes& biff, std::uint32_t locator)
+{
+    auto [count, tableOffset] = ReadHeader(biff);
+    Slice slice = FindEntry(biff, count, tableOffset, locator & kFileIndexMask);
+    if (slice.size > kMaxTableSize)
+        throw ReadError(biff.Name(), slice.offset, "too large: the table's entry holds " +
+                                                       std::to_string(slice.size) + " bytes, more than 1 MiB");
+    std::vector<unsigned char> data(slice.size);
+    biff.Read(slice.offset, data.data(), data.size(), "the table's data");
+    return data;
+}
+
+}  // namespace game

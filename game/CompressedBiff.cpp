@@ -1,0 +1,159 @@
+#include "game/CompressedBiff.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "game/Inflater.h"
+#include "game/TableReading.h"
+
+namespace game {
+
+namespace {
+
+std::string Text(std::uint64_t n) { return std::to_string(n); }
+
+// BIFC V1.0: the plain size, then blocks of (plain size, compressed size, zlib data).
+class BifcStream : public DecompressedStream {
+public:
+    explicit BifcStream(const ByteSource& source) : source_(source)
+    {
+        unsigned char header[12];
+        ReadExact(source_, 0, header, sizeof header, "the BIFC header");
+        declared_ = U32(header + 8);
+    }
+    std::uint64_t DeclaredSize() const override { return declared_; }
+
+    std::size_t Read(unsigned char* out, std::size_t size) override
+    {
+        std::size_t done = 0;
+        while (done < size && produced_ < declared_) {
+            if (blockLeft_ == 0) {
+                StartBlock();
+                continue;
+            }
+            std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(
+                {size - done, blockLeft_, declared_ - produced_}));
+            std::size_t n = block_->Inflate(out + done, want);
+            if (n < want)
+                throw ReadError(source_.Name(), blockStart_, "the block gives fewer bytes than its header says");
+            done += n;
+            produced_ += n;
+            blockLeft_ -= n;
+        }
+        return done;
+    }
+
+private:
+    void StartBlock()
+    {
+        blockStart_ = next_;
+        unsigned char header[8];
+        ReadExact(source_, next_, header, sizeof header, "a block header (the archive ends before its declared size)");
+        std::uint64_t compressed = U32(header + 4);
+        std::uint64_t begin = next_ + 8;
+        if (compressed > source_.Size() - begin)
+            throw ReadError(source_.Name(), next_, "the block's compressed data lies past the end of the file");
+        blockLeft_ = U32(header);
+        next_ = begin + compressed;
+        block_.reset();
+        block_ = std::make_unique<Inflater>(source_, begin, next_);
+    }
+
+    const ByteSource& source_;
+    std::uint64_t declared_ = 0, produced_ = 0;
+    std::uint64_t next_ = 12, blockStart_ = 12, blockLeft_ = 0;
+    std::unique_ptr<Inflater> block_;
+};
+
+// BIF V1.0: a name, the plain and compressed sizes, then one zlib stream.
+class BifV10Stream : public DecompressedStream {
+public:
+    explicit BifV10Stream(const ByteSource& source) : source_(source)
+    {
+        unsigned char field[4];
+        ReadExact(source_, 8, field, 4, "the name length");
+        sizes_ = 12 + std::uint64_t(U32(field));
+        std::uint64_t sizes = sizes_;
+        unsigned char header[8];
+        ReadExact(source_, sizes, header, sizeof header, "the sizes after the name");
+        declared_ = U32(header);
+        std::uint64_t begin = sizes + 8, compressed = U32(header + 4);
+        if (compressed > source_.Size() - begin)
+            throw ReadError(source_.Name(), sizes + 4,
+                            "the compressed data (" + Text(compressed) + " bytes) lies past the end of the file");
+        stream_ = std::make_unique<Inflater>(source_, begin, begin + compressed);
+    }
+    std::uint64_t DeclaredSize() const override { return declared_; }
+
+    std::size_t Read(unsigned char* out, std::size_t size) override
+    {
+        std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, declared_ - produced_));
+        std::size_t n = stream_->Inflate(out, want);
+        if (n < want)
+            throw ReadError(source_.Name(), sizes_, "the zlib stream ends after " + Text(produced_ + n) +
+                                                   " bytes, before the declared " + Text(declared_));
+        produced_ += n;
+        return n;
+    }
+
+private:
+    const ByteSource& source_;
+    std::uint64_t sizes_ = 0, declared_ = 0, produced_ = 0;
+    std::unique_ptr<Inflater> stream_;
+};
+
+}  // namespace
+
+ArchiveForm SniffArchive(const ByteSource& source)
+{
+    char signature[8];
+    ReadExact(source, 0, signature, 8, "the archive's signature");
+    if (std::memcmp(signature, "BIFFV1  ", 8) == 0)
+        return ArchiveForm::Biff;
+    if (std::memcmp(signature, "BIFCV1.0", 8) == 0)
+        return ArchiveForm::Bifc;
+    if (std::memcmp(signature, "BIF V1.0", 8) == 0)
+        return ArchiveForm::BifV10;
+    throw ReadError(source.Name(), 0, "not an archive: the file starts with none of BIFF V1, BIFC V1.0, BIF V1.0");
+}
+
+std::unique_ptr<DecompressedStream> OpenDecompressed(const ByteSource& source, ArchiveForm form)
+{
+    if (form == ArchiveForm::Bifc)
+        return std::make_unique<BifcStream>(source);
+    return std::make_unique<BifV10Stream>(source);
+}
+
+CompressedBiff::CompressedBiff(const ByteSource& source, ArchiveForm form) : source_(source), form_(form)
+{
+    Restart();
+}
+
+void CompressedBiff::Restart()
+{
+    stream_.reset();
+    stream_ = OpenDecompressed(source_, form_);
+    position_ = 0;
+    ++passes_;
+}
+
+void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what)
+{
+    std::uint64_t declared = stream_->DeclaredSize();
+    if (offset > declared || size > declared - offset)
+        throw ReadError(source_.Name(), offset, what + " lies past the end of the decompressed archive (" +
+                                                    Text(declared) + " bytes declared; offset " + Text(offset) +
+                                                    " is in the decompressed data)");
+    if (offset < position_)
+        Restart();
+    unsigned char skip[16384];
+    while (position_ < offset) {
+        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof skip, offset - position_));
+        position_ += stream_->Read(skip, n);
+    }
+    stream_->Read(out, size);
+    position_ += size;
+}
+
+}  // namespace game

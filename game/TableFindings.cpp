@@ -1,0 +1,155 @@
+#include "game/TableFindings.h"
+
+#include <algorithm>
+
+#include "game/EngineNumber.h"
+#include "game/EngineTable.h"
+
+namespace game {
+
+namespace {
+
+using Findings = std::vector<Finding>;
+
+std::string Str(long long n) { return std::to_string(n); }
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+void Add(Findings& out, const char* code, std::optional<int> row, std::optional<int> line, std::optional<int> level,
+         std::string message)
+{
+    out.push_back({code, row, line, level, std::move(message)});
+}
+
+void CheckHeader(const TwoDaText& table, Findings& out)
+{
+    if (!table.signatureOk)
+        Add(out, "signature", std::nullopt, 1, std::nullopt,
+            "The first line is not \"2DA V1.0\": the open-source engine warns and reads on, and what the original "
+            "engine does with such a table is not known.");
+    if (table.encrypted)
+        Add(out, "encrypted", std::nullopt, std::nullopt, std::nullopt,
+            "The table is encrypted; the open-source engine decrypts it, whether the original engine does so for a "
+            "table in override is not known.");
+    std::int32_t value = DefaultValue(table);
+    if (value != 0)
+        Add(out, "default-not-zero", std::nullopt, table.defaultLine ? std::optional<int>(table.defaultLine) : std::nullopt,
+            std::nullopt,
+            "The default value " + Quoted(table.defaultText) + " reads as " + Str(value) +
+                ", which every missing cell, every \"*\" and every missing row pays.");
+}
+
+void CheckRowLabels(const TwoDaText& table, Findings& out)
+{
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const TwoDaRow& row = table.rows[i];
+        int pos = static_cast<int>(i);
+        if (row.indented)
+            Add(out, "indented-row", pos, row.line, std::nullopt,
+                "Row " + Str(pos) + " starts with a blank, so the engine reads an empty label and shifts every cell "
+                "one level on; how the original engine reads it is not known.");
+        if (row.surplus)
+            Add(out, "surplus-cells", pos, row.line, std::nullopt,
+                "Row " + Str(pos) + " has more cells than the table has column labels; the engine joins the surplus "
+                "into the last cell, or drops it when there are no column labels.");
+        for (std::size_t j = 0; j < i && !row.label.empty(); ++j)
+            if (SameNameIgnoringCase(table.rows[j].label, row.label)) {
+                Add(out, "duplicate-label", pos, row.line, std::nullopt,
+                    "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(j)) +
+                        "; the engine pays each row by its position, whatever its label.");
+                break;
+            }
+        if (i < 3 && !SameNameIgnoringCase(row.label, ExpectedLabel(pos)))
+            Add(out, "row-order", pos, row.line, std::nullopt,
+                "Row " + Str(pos) + " is labelled " + Quoted(row.label) +
+                    ", yet the open-source engine takes rows by position and pays its values for " + ActivityText(pos) +
+                    "; whether the original engine goes by label is not known.");
+    }
+}
+
+void CheckRowLengths(const TwoDaText& table, Findings& out)
+{
+    int cap = LevelCap(table);
+    if (!table.rows.empty() && cap < kLevels)
+        Add(out, "level-cap", 0, table.rows[0].line, cap == 0 ? std::nullopt : std::optional<int>(cap),
+            cap == 0 ? "The first data row has no cells, so the engine pays the default value at every level."
+                     : "The first data row has " + Str(cap) + " cells, so the engine caps levels at " + Str(cap) +
+                           ": every higher level pays what level " + Str(cap) + " pays.");
+    for (std::size_t i = 1; i < table.rows.size() && i < 3; ++i) {
+        int count = static_cast<int>(table.rows[i].cells.size());
+        if (count < cap)
+            Add(out, "short-row", int(i), table.rows[i].line, count + 1,
+                "Row " + Str(long(i)) + " has " + Str(count) + " cells, fewer than the first data row's " + Str(cap) +
+                    ": levels " + Str(count + 1) + " to " + Str(cap) + " pay the default value.");
+    }
+    for (std::size_t i = table.rows.size(); i < 3; ++i)
+        Add(out, "missing-row", int(i), std::nullopt, std::nullopt,
+            "There is no row " + Str(long(i)) + ", so the engine pays the default value, " + Str(DefaultValue(table)) +
+                ", for " + ActivityText(int(i)) + ".");
+}
+
+void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
+{
+    NumberReading r = ReadEngineNumber(cell.text);
+    std::string where = "The cell " + Quoted(cell.text) + " (row " + Str(row) + ", level " + Str(level) + ")";
+    bool digits = cell.text.find_first_not_of("0123456789", cell.text[0] == '-' || cell.text[0] == '+') ==
+                  std::string::npos;
+    std::int32_t decimal = ReadDecimal(cell.text);
+    if (digits && r.value != decimal)
+        Add(out, "leading-zero", row, cell.line, level,
+            where + " starts with 0, so the open-source engine reads it in octal as " + Str(r.value) + ", not " +
+                Str(decimal) + "; how the original engine reads it is not known.");
+    else if (r.base == 16)
+        Add(out, "hex", row, cell.line, level,
+            where + " is hexadecimal; the open-source engine reads it as " + Str(r.value) +
+                ", how the original engine reads it is not known.");
+    else if (!r.anyDigits || r.trailing)
+        Add(out, "not-a-number", row, cell.line, level,
+            where + " is not a plain number; the open-source engine reads it as " + Str(r.value) + ".");
+    if (r.value < 0)
+        Add(out, "negative", row, cell.line, level, where + " is negative: " + Str(r.value) + ".");
+    if (r.value > 9999)
+        Add(out, "over-9999", row, cell.line, level,
+            where + " pays " + Str(r.value) + ", more than the program's grid can show.");
+}
+
+void CheckCells(const TwoDaText& table, Findings& out)
+{
+    int cap = LevelCap(table);
+    for (std::size_t i = 0; i < table.rows.size() && i < 3; ++i) {
+        const auto& cells = table.rows[i].cells;
+        int used = std::min({cap, LevelsUsed(int(i)), int(cells.size())});
+        for (int k = 0; k < used; ++k)
+            if (cells[k].text != "*" && !cells[k].joined)
+                CheckCell(cells[k], int(i), k + 1, out);
+    }
+}
+
+}  // namespace
+
+std::vector<Finding> TableFindings(const TwoDaText& table)
+{
+    Findings out;
+    CheckHeader(table, out);
+    CheckRowLabels(table, out);
+    CheckRowLengths(table, out);
+    CheckCells(table, out);
+    return out;
+}
+
+Finding MissingTableFinding()
+{
+    return {"missing", std::nullopt, std::nullopt, std::nullopt,
+            "The game has no XPBONUS table, so the engine pays no bonus experience at all."};
+}
+
+Finding CaseDuplicatesFinding(const std::vector<Path>& spellings, const Path& read)
+{
+    std::string list;
+    for (const Path& p : spellings)
+        list += (list.empty() ? "" : ", ") + ToUtf8(p);
+    return {"case-duplicates", std::nullopt, std::nullopt, std::nullopt,
+            "The override table exists in several letter cases (" + list + "); this reader takes " + ToUtf8(read) +
+                ", and which one the engine takes is not known."};
+}
+
+}  // namespace game

@@ -1,0 +1,18 @@
+// What a parsed table means for the player, beyond the numbers: findings with stable codes.
+#pragma once
+
+#include <vector>
+
+#include "game/TableReading.h"
+#include "game/TwoDaText.h"
+
+namespace game {
+
+std::vector<Finding> TableFindings(const TwoDaText& table);
+
+// The finding for a KEY that lists no table: every bonus is 0.
+Finding MissingTableFinding();
+// The finding for several spellings of the override table on a case-sensitive file system.
+Finding CaseDuplicatesFinding(const std::vector<Path>& spellings, const Path& read);
+
+}  // namespace game

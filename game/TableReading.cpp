@@ -1,0 +1,145 @@
+#include "game/TableReading.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "game/ArchiveLocator.h"
+#include "game/Biff.h"
+#include "game/CompressedBiff.h"
+#include "game/EngineTable.h"
+#include "game/InputFile.h"
+#include "game/KeyFile.h"
+#include "game/TableFindings.h"
+#include "game/TemplateMatch.h"
+#include "game/TwoDaText.h"
+
+namespace game {
+
+namespace {
+
+std::string ErrorText(const Path& file, std::optional<std::uint64_t> offset, const std::string& what)
+{
+    std::string text = ToUtf8(file);
+    if (offset)
+        text += " at offset " + std::to_string(*offset);
+    return text + ": " + what;
+}
+
+TableReading ReadTableBytes(std::string_view bytes, TableSource source)
+{
+    TwoDaText table = ParseTwoDa(bytes);
+    TableReading reading;
+    reading.source = std::move(source);
+    reading.cap = LevelCap(table);
+    reading.defaultText = table.defaultText;
+    reading.defaultValue = DefaultValue(table);
+    for (int row = 0; row < 3; ++row) {
+        ActivityReading& a = reading.activities[row];
+        a.activity = static_cast<Activity>(row);
+        a.row = row;
+        if (std::size_t(row) < table.rows.size())
+            a.label = table.rows[row].label;
+        a.levels = EngineLevels(table, std::size_t(row));
+        a.templateChoice = MatchTemplate(a.activity, a.levels);
+    }
+    reading.findings = TableFindings(table);
+    return reading;
+}
+
+std::string ReadWholeTable(const Path& path)
+{
+    InputFile file(path);
+    if (file.Size() > kMaxTableSize)
+        throw ReadError(path, std::nullopt, "too large: a table over 1 MiB is not read");
+    std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
+    ReadExact(file, 0, bytes.data(), bytes.size(), "the table");
+    return bytes;
+}
+
+// The override table's spellings: every case of the folder and of the file name.
+std::vector<Path> OverrideSpellings(const Path& gameFolder)
+{
+    std::vector<Path> found;
+    for (const Path& folder : FindSpellings(gameFolder, "override"))
+        for (const Path& file : FindSpellings(folder, "xpbonus.2da"))
+            found.push_back(file);
+    return found;
+}
+
+TableReading NoTable(const Path& key)
+{
+    TableReading reading = ReadTableBytes("", {SourceKind::None, key, {}, Compression::None});
+    reading.findings = {MissingTableFinding()};
+    return reading;
+}
+
+std::string ArchiveEntry(const InputFile& archive, std::uint32_t locator, Compression& compression)
+{
+    ArchiveForm form = SniffArchive(archive);
+    std::vector<unsigned char> data;
+    if (form == ArchiveForm::Biff) {
+        PlainBiff biff(archive);
+        data = ReadBiffEntry(biff, locator);
+    } else {
+        CompressedBiff biff(archive, form);
+        data = ReadBiffEntry(biff, locator);
+    }
+    compression = form == ArchiveForm::Bifc ? Compression::Bifc
+                  : form == ArchiveForm::BifV10 ? Compression::Bif : Compression::None;
+    return std::string(data.begin(), data.end());
+}
+
+TableReading ReadFromKey(const Path& gameFolder, const Path& keyPath)
+{
+    InputFile key(keyPath);
+    std::optional<KeyEntry> entry = FindInKey(key, "XPBONUS", kTwoDaType);
+    if (!entry)
+        return NoTable(keyPath);
+    std::vector<std::string> parts = SafeArchiveParts(entry->archiveName, keyPath, entry->archiveNameOffset);
+    ArchiveSearch search = LocateArchive(gameFolder, parts);
+    if (!search.found) {
+        std::string tried;
+        for (const Path& p : search.tried)
+            tried += (tried.empty() ? "" : ", ") + ToUtf8(p);
+        throw ReadError(keyPath, entry->archiveNameOffset,
+                        "the archive \"" + entry->archiveName + "\" is in none of the folders tried: " + tried);
+    }
+    InputFile archive(*search.found);
+    TableSource source{SourceKind::Archive, keyPath, *search.found, Compression::None};
+    std::string bytes = ArchiveEntry(archive, entry->locator, source.compression);
+    return ReadTableBytes(bytes, source);
+}
+
+}  // namespace
+
+ReadError::ReadError(Path file, std::optional<std::uint64_t> offset, const std::string& what)
+    : std::runtime_error(ErrorText(file, offset, what)), file_(std::move(file)), offset_(offset)
+{
+}
+
+TableReading ReadTableFile(const Path& file)
+{
+    return ReadTableBytes(ReadWholeTable(file), {SourceKind::File, file, {}, Compression::None});
+}
+
+TableReading ReadGameTable(const Path& gameFolder)
+{
+    std::vector<Path> spellings = OverrideSpellings(gameFolder);
+    if (!spellings.empty()) {
+        Path exact = gameFolder / "override" / "xpbonus.2da";
+        Path chosen = spellings.front();
+        for (const Path& p : spellings)
+            if (p == exact)
+                chosen = p;
+        TableReading reading = ReadTableBytes(ReadWholeTable(chosen), {SourceKind::Override, chosen, {}, Compression::None});
+        if (spellings.size() > 1)
+            reading.findings.insert(reading.findings.begin(), CaseDuplicatesFinding(spellings, chosen));
+        return reading;
+    }
+    std::vector<Path> keys = FindSpellings(gameFolder, "chitin.key");
+    if (keys.empty())
+        throw ReadError(gameFolder, std::nullopt, "not a game folder: it has neither chitin.key nor override/xpbonus.2da");
+    return ReadFromKey(gameFolder, keys.front());
+}
+
+}  // namespace game

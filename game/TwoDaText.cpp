@@ -1,0 +1,116 @@
+#include "game/TwoDaText.h"
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+const unsigned char kKey[64] = {
+    0x88, 0xa8, 0x8f, 0xba, 0x8a, 0xd3, 0xb9, 0xf5, 0xed, 0xb1, 0xcf, 0xea, 0xaa, 0xe4, 0xb5, 0xfb,
+    0xeb, 0x82, 0xf9, 0x90, 0xca, 0xc9, 0xb5, 0xe7, 0xdc, 0x8e, 0xb7, 0xac, 0xee, 0xf7, 0xe0, 0xca,
+    0x8e, 0xea, 0xca, 0x80, 0xce, 0xc5, 0xad, 0xb7, 0xc4, 0xd0, 0x84, 0x93, 0xd5, 0xf0, 0xeb, 0xc8,
+    0xb4, 0x9d, 0xcc, 0xaf, 0xa5, 0x95, 0xba, 0x99, 0x87, 0xd2, 0x9d, 0xe3, 0x91, 0xba, 0x90, 0xca,
+};
+
+// Lines ended by CR LF, LF or a lone CR; tabs read as spaces.
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += c == '\t' ? ' ' : c;
+        }
+    }
+    if (lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
+bool IsComment(const std::string& line) { return !line.empty() && (line[0] == '#' || line[0] == '/'); }
+
+std::vector<std::string> Words(std::string_view line)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while ((i = line.find_first_not_of(' ', i)) != std::string_view::npos) {
+        std::size_t end = std::min(line.find(' ', i), line.size());
+        words.emplace_back(line.substr(i, end - i));
+        i = end;
+    }
+    return words;
+}
+
+// A data row: the label up to the first space, then at most `columns` cells, the last
+// taking whatever follows with its spaces.
+TwoDaRow ParseRow(const std::string& line, int number, std::size_t columns)
+{
+    TwoDaRow row;
+    row.line = number;
+    std::size_t end = std::min(line.find(' '), line.size());
+    row.label = line.substr(0, end);
+    row.indented = end == 0;
+    std::size_t i = end;
+    if (columns == 0) {
+        row.surplus = line.find_first_not_of(' ', i) != std::string::npos;
+        return row;
+    }
+    while ((i = line.find_first_not_of(' ', i)) != std::string::npos) {
+        std::size_t stop = std::min(line.find(' ', i), line.size());
+        if (row.cells.size() + 1 == columns) {
+            std::size_t last = line.find_last_not_of(' ');
+            row.surplus = last + 1 > stop;
+            row.cells.push_back({line.substr(i, last + 1 - i), number, row.surplus});
+            break;
+        }
+        row.cells.push_back({line.substr(i, stop - i), number, false});
+        i = stop;
+    }
+    return row;
+}
+
+}  // namespace
+
+std::string DecryptText(std::string_view bytes, bool& encrypted)
+{
+    encrypted = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+                static_cast<unsigned char>(bytes[1]) == 0xFF;
+    if (!encrypted)
+        return std::string(bytes);
+    std::string plain(bytes.substr(2));
+    for (std::size_t k = 0; k < plain.size(); ++k)
+        plain[k] = static_cast<char>(static_cast<unsigned char>(plain[k]) ^ kKey[k % 64]);
+    return plain;
+}
+
+TwoDaText ParseTwoDa(std::string_view bytes)
+{
+    TwoDaText table;
+    std::vector<std::string> lines = SplitLines(DecryptText(bytes, table.encrypted));
+    std::size_t n = 0;
+    if (n < lines.size()) {
+        table.signatureLine = lines[n++];
+        std::size_t start = std::min(table.signatureLine.find_first_not_of(' '), table.signatureLine.size());
+        table.signatureOk = table.signatureLine.compare(start, 8, "2DA V1.0") == 0;
+    }
+    if (n < lines.size()) {
+        table.defaultLine = static_cast<int>(n + 1);
+        table.defaultText = lines[n].substr(0, lines[n].find(' '));
+        ++n;
+    }
+    while (n < lines.size() && IsComment(lines[n]))
+        ++n;
+    if (n < lines.size())
+        table.columnLabels = Words(lines[n++]);
+    for (; n < lines.size(); ++n)
+        if (!lines[n].empty() && !IsComment(lines[n]))
+            table.rows.push_back(ParseRow(lines[n], static_cast<int>(n + 1), table.columnLabels.size()));
+    return table;
+}
+
+}  // namespace game

@@ -1,0 +1,41 @@
+// The text of a 2DA table split the way the engine splits it, every cell kept as written
+// with the line it stands on.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game {
+
+struct TwoDaCell {
+    std::string text;
+    int line = 0;
+    bool joined = false;  // the surplus tokens of the row, joined with their spaces
+};
+
+struct TwoDaRow {
+    std::string label;
+    int line = 0;
+    bool indented = false;  // starts with a blank: an empty label, the cells shifted
+    std::vector<TwoDaCell> cells;
+    bool surplus = false;   // more tokens than column labels: joined into the last cell, or
+                            // dropped when there are no column labels
+};
+
+struct TwoDaText {
+    bool encrypted = false;
+    bool signatureOk = false;
+    std::string signatureLine;
+    std::string defaultText;
+    int defaultLine = 0;   // 0 when the file has no second line
+    std::vector<std::string> columnLabels;
+    std::vector<TwoDaRow> rows;
+};
+
+// Undoes the XOR of an encrypted text (one starting with FF FF); other text is returned as is.
+std::string DecryptText(std::string_view bytes, bool& encrypted);
+
+TwoDaText ParseTwoDa(std::string_view bytes);
+
+}  // namespace game

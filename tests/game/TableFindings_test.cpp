@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/Templates.h"
+#include "app/XpBonusTable.h"
+#include "game/ArchiveWriter.h"
+#include "game/TableReading.h"
+#include "tests/game/TempFolder.h"
+
+namespace game {
+namespace {
+
+std::string Row(const std::string& label, const std::string& value, int cells = 40)
+{
+    std::string row = label;
+    for (int i = 0; i < cells; ++i)
+        row += " " + value;
+    return row + "\r\n";
+}
+
+std::string Table(const std::string& rows, const std::string& head = "2DA V1.0\r\n0\r\n")
+{
+    std::string header;
+    for (int level = 1; level <= 40; ++level)
+        header += " " + std::to_string(level);
+    return head + header + "\r\n" + rows;
+}
+
+const std::string kLocks = Row("PICK_LOCK", "250"), kTraps = Row("DISARM_TRAP", "1000"),
+                  kScrolls = Row("LEARN_SPELL", "1000");
+
+std::string WithFirstCell(const std::string& row, const std::string& cell)
+{
+    std::size_t at = row.find(' ') + 1;
+    return row.substr(0, at) + cell + row.substr(row.find(' ', at));
+}
+
+TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
+{
+    struct Case {
+        const char* code;
+        std::string text;
+        std::optional<int> row, line, level;
+    } cases[] = {
+        {"leading-zero", Table(WithFirstCell(kLocks, "0250") + kTraps + kScrolls), 0, 4, 1},
+        {"hex", Table(kLocks + WithFirstCell(kTraps, "0x10") + kScrolls), 1, 5, 1},
+        {"not-a-number", Table(kLocks + kTraps + WithFirstCell(kScrolls, "12a")), 2, 6, 1},
+        {"negative", Table(WithFirstCell(kLocks, "-5") + kTraps + kScrolls), 0, 4, 1},
+        {"over-9999", Table(WithFirstCell(kLocks, "10000") + kTraps + kScrolls), 0, 4, 1},
+        {"short-row", Table(kLocks + Row("DISARM_TRAP", "1000", 10) + kScrolls), 1, 5, 11},
+        {"level-cap", Table(Row("PICK_LOCK", "250", 30) + kTraps + kScrolls), 0, 4, 30},
+        {"missing-row", Table(kLocks + kTraps), 2, std::nullopt, std::nullopt},
+        {"row-order", Table(kTraps + kLocks + kScrolls), 0, 4, std::nullopt},
+        {"duplicate-label", Table(kLocks + kTraps + kScrolls + kLocks), 3, 7, std::nullopt},
+        {"indented-row", Table(kLocks + kTraps + " " + kScrolls), 2, 6, std::nullopt},
+        {"surplus-cells", Table(Row("PICK_LOCK", "250", 41) + kTraps + kScrolls), 0, 4, std::nullopt},
+        {"signature", Table(kLocks + kTraps + kScrolls, "2DA V2.0\r\n0\r\n"), std::nullopt, 1, std::nullopt},
+        {"default-not-zero", Table(kLocks + kTraps + kScrolls, "2DA V1.0\r\n5\r\n"), std::nullopt, 2, std::nullopt},
+        {"encrypted", EncryptText(Table(kLocks + kTraps + kScrolls)), std::nullopt, std::nullopt, std::nullopt},
+    };
+    gametest::TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        WriteBytes(folder.Path() / "t.2da", c.text);
+        TableReading reading = ReadTableFile(folder.Path() / "t.2da");
+        auto found = std::find_if(reading.findings.begin(), reading.findings.end(),
+                                  [&](const Finding& f) { return f.code == c.code; });
+        ASSERT_NE(found, reading.findings.end());
+        EXPECT_EQ(found->row, c.row);
+        EXPECT_EQ(found->line, c.line);
+        EXPECT_EQ(found->level, c.level);
+        EXPECT_FALSE(found->message.empty());
+    }
+}
+
+TEST(TableFindings, WhatTheOriginalEngineDoesIsNotClaimed)
+{
+    gametest::TempFolder folder;
+    WriteBytes(folder.Path() / "t.2da", Table(WithFirstCell(kLocks, "0090") + kTraps + kScrolls));
+    TableReading reading = ReadTableFile(folder.Path() / "t.2da");
+    ASSERT_EQ(reading.findings.size(), 1u);
+    EXPECT_EQ(reading.activities[0].levels[0], 0);
+    EXPECT_NE(reading.findings[0].message.find("original engine reads it is not known"), std::string::npos);
+}
+
+TEST(TemplateMatching, StockTableAndTheWritersOldRowOrder)
+{
+    gametest::TempFolder folder;
+    WriteBytes(folder.Path() / "stock.2da", StockTableText());
+    TableReading stock = ReadTableFile(folder.Path() / "stock.2da");
+    EXPECT_TRUE(stock.findings.empty());
+    for (const ActivityReading& a : stock.activities)
+        EXPECT_EQ(a.templateChoice, 1);
+
+    // Traps first, as the program wrote it before: the engine pays the traps values for locks.
+    std::string text = StockTableText();
+    std::size_t locks = text.find("PICK_LOCK"), traps = text.find("DISARM_TRAP"), scrolls = text.find("LEARN_SPELL");
+    std::string swapped = text.substr(0, locks) + text.substr(traps, scrolls - traps) +
+                          text.substr(locks, traps - locks) + text.substr(scrolls);
+    WriteBytes(folder.Path() / "old.2da", swapped);
+    TableReading old = ReadTableFile(folder.Path() / "old.2da");
+    EXPECT_EQ(old.activities[0].levels, stock.activities[1].levels);
+    EXPECT_EQ(old.activities[1].levels, stock.activities[0].levels);
+    EXPECT_EQ(old.activities[0].templateChoice, std::nullopt);
+    ASSERT_EQ(old.findings.size(), 2u);
+    EXPECT_EQ(old.findings[0].code, "row-order");
+    EXPECT_EQ(old.findings[1].row, 1);
+}
+
+TEST(TemplateMatching, EveryFileTheWindowWritesReadsBackAsItsChoices)
+{
+    gametest::TempFolder folder;
+    app::BuiltInTemplates templates;
+    const int columns[] = {app::kLocksColumn, app::kTrapsColumn, app::kScrollsColumn};  // engine row order
+    for (int n = 0; n < 6 * 6 * 6; ++n) {
+        int choices[] = {n % 6, n / 6 % 6, n / 36};
+        app::CellTable cells;
+        for (int i = 0; i < 3; ++i)
+            app::ApplyChoice(templates, columns[i], choices[i], cells);
+        WriteBytes(folder.Path() / "w.2da", app::RenderXpBonusText(cells));
+        TableReading reading = ReadTableFile(folder.Path() / "w.2da");
+        SCOPED_TRACE(n);
+        EXPECT_TRUE(reading.findings.empty());
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(reading.activities[i].templateChoice, choices[i]);
+    }
+}
+
+}  // namespace
+}  // namespace game
