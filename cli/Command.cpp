@@ -91,17 +91,23 @@ int ReportUsage(const CLI::App& app, const CLI::ParseError& error, const std::ve
     return kUsage;
 }
 
-// One line: the file and what is wrong with it.
+// One line: the file and what is wrong with it. The reader's text names the file and offset
+// in English; in Russian they are named again around its reason.
 std::string ReadErrorLine(const game::ReadError& error, Language language)
 {
-    std::string line = "xptable: " + game::ToUtf8(error.File());
-    if (error.Offset())
-        line += ", " + std::string(Say(Message::Byte, language)) + " " + std::to_string(*error.Offset());
     std::string what = error.what();
+    std::string place = game::ToUtf8(error.File());
+    std::string englishPlace = place + (error.Offset() ? " at offset " + std::to_string(*error.Offset()) : "");
+    if (language == Language::Russian && what.starts_with(englishPlace + ": ")) {
+        what.erase(0, englishPlace.size() + 2);
+        if (error.Offset())
+            place += ", " + std::string(Say(Message::Offset, language)) + " " + std::to_string(*error.Offset());
+        what = place + ": " + what;
+    }
     for (char& c : what)
         if (c == '\n' || c == '\r')
             c = ' ';
-    return line + ": " + what + "\n";
+    return "xptable: " + what + "\n";
 }
 
 bool IsTableFileName(const game::Path& path)
@@ -113,17 +119,20 @@ int Show(const Choices& choices, Console& console, Language language)
 {
     const game::Path path = game::FromUtf8(choices.path);
     std::error_code error;
+    auto fail = [&](Message problem) {
+        console.Err("xptable: " + choices.path + ": " + std::string(Say(problem, language)) + "\n");
+        return kDataFailure;
+    };
     game::TableReading reading;
     try {
-        if (!std::filesystem::is_directory(path, error) && IsTableFileName(path)) {
-            reading = game::ReadTableFile(path);
-        } else if (std::filesystem::is_regular_file(path, error)) {
-            console.Err("xptable: " + choices.path + ": " + std::string(Say(Message::NotGameData, language)) + "\n");
-            return kDataFailure;
-        } else {
-            // A folder, or nothing at all: the reader says what is wrong with it.
+        if (std::filesystem::is_directory(path, error))
             reading = game::ReadGameTable(path);
-        }
+        else if (!std::filesystem::exists(path, error))
+            return fail(Message::NoSuchPath);
+        else if (!IsTableFileName(path))
+            return fail(Message::NotGameData);
+        else
+            reading = game::ReadTableFile(path);
     } catch (const game::ReadError& e) {
         console.Err(ReadErrorLine(e, language));
         return kDataFailure;

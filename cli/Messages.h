@@ -11,7 +11,7 @@ namespace cli {
 enum class Message {
     AppDescription, HelpFlag, VersionFlag, ShowDescription, PathDescription, ShowJsonFlag,
     TemplatesDescription, TemplatesJsonFlag,
-    UsageHint, UnknownCommand, MissingArgument, ExtraArguments, BadArguments, NotGameData, Byte, Unexpected,
+    UsageHint, UnknownCommand, MissingArgument, ExtraArguments, BadArguments, NotGameData, NoSuchPath, Offset, Unexpected,
     SourceOverride, SourceArchive, SourceFile, SourceNone, Through, NotCompressed, Compressed,
     Cap, Default, Row, Label, MissingRow, Template, Custom, Findings, NoFindings, Line, Level,
     Identifier,
