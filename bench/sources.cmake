@@ -7,3 +7,4 @@ xp_win_benchmarks(StartupHarness.cpp RepaintHarness.cpp GradientPaintHarness.cpp
 xp_win_bench_windows(MinimalWindow.cpp)
 xp_win_bench_windows(ReferenceWindow.cpp)
 xp_native_benchmarks(SCEditEngine_bench.cpp)
+xp_native_benchmarks(GameLookup_bench.cpp)

@@ -40,6 +40,13 @@ add_executable(xptable ${CLI_POSIX_MAIN})
 target_compile_options(xptable PRIVATE -O2)
 target_link_libraries(xptable PRIVATE xpcore_plain)
 
+get_property(NATIVE_TOOLS GLOBAL PROPERTY XP_NATIVE_TOOLS)
+foreach(src ${NATIVE_TOOLS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE xpcore)
+endforeach()
+
 get_property(SCRIPT_TESTS GLOBAL PROPERTY XP_SCRIPT_TESTS)
 foreach(script ${SCRIPT_TESTS})
   get_filename_component(name ${script} NAME_WE)

@@ -65,3 +65,7 @@ endfunction()
 function(xp_cli_resources)
   _xp_append(XP_CLI_RESOURCES ${ARGN})
 endfunction()
+# Small native command-line helpers for the scripts (one executable each, host build only).
+function(xp_native_tools)
+  _xp_append(XP_NATIVE_TOOLS ${ARGN})
+endfunction()

@@ -4,3 +4,4 @@ xp_fuzz_targets(
   ItemIdListSize_fuzz.cpp
   SCEditEngine_fuzz.cpp
 )
+xp_fuzz_targets(KeyFile_fuzz.cpp Biff_fuzz.cpp Bifc_fuzz.cpp BifV10_fuzz.cpp TwoDa_fuzz.cpp)

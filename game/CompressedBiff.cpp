@@ -34,12 +34,33 @@ public:
             }
             std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(
                 {size - done, blockLeft_, declared_ - produced_}));
+            if (!block_)
+                block_ = std::make_unique<Inflater>(source_, blockBegin_, next_);
             std::size_t n = block_->Inflate(out + done, want);
             if (n < want)
                 throw ReadError(source_.Name(), blockStart_, "the block gives fewer bytes than its header says");
             done += n;
             produced_ += n;
             blockLeft_ -= n;
+        }
+        return done;
+    }
+
+    // Whole blocks are passed over by their headers, without inflating them.
+    std::uint64_t Skip(std::uint64_t size) override
+    {
+        std::uint64_t done = 0;
+        while (done < size && produced_ < declared_) {
+            if (blockLeft_ == 0)
+                StartBlock();
+            std::uint64_t whole = std::min(blockLeft_, declared_ - produced_);
+            if (!block_ && whole <= size - done) {
+                produced_ += whole;
+                done += whole;
+                blockLeft_ = 0;
+            } else {
+                done += DecompressedStream::Skip(std::min(size - done, whole));
+            }
         }
         return done;
     }
@@ -55,14 +76,14 @@ private:
         if (compressed > source_.Size() - begin)
             throw ReadError(source_.Name(), next_, "the block's compressed data lies past the end of the file");
         blockLeft_ = U32(header);
+        blockBegin_ = begin;
         next_ = begin + compressed;
         block_.reset();
-        block_ = std::make_unique<Inflater>(source_, begin, next_);
     }
 
     const ByteSource& source_;
     std::uint64_t declared_ = 0, produced_ = 0;
-    std::uint64_t next_ = 12, blockStart_ = 12, blockLeft_ = 0;
+    std::uint64_t next_ = 12, blockStart_ = 12, blockBegin_ = 20, blockLeft_ = 0;
     std::unique_ptr<Inflater> block_;
 };
 
@@ -104,6 +125,19 @@ private:
 };
 
 }  // namespace
+
+std::uint64_t DecompressedStream::Skip(std::uint64_t size)
+{
+    unsigned char scratch[16384];
+    std::uint64_t done = 0;
+    while (done < size) {
+        std::size_t n = Read(scratch, static_cast<std::size_t>(std::min<std::uint64_t>(sizeof scratch, size - done)));
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
 
 ArchiveForm SniffArchive(const ByteSource& source)
 {
@@ -147,11 +181,7 @@ void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t 
                                                     " is in the decompressed data)");
     if (offset < position_)
         Restart();
-    unsigned char skip[16384];
-    while (position_ < offset) {
-        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof skip, offset - position_));
-        position_ += stream_->Read(skip, n);
-    }
+    position_ += stream_->Skip(offset - position_);
     stream_->Read(out, size);
     position_ += size;
 }

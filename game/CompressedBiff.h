@@ -23,6 +23,8 @@ public:
     virtual std::uint64_t DeclaredSize() const = 0;
     // Up to `size` bytes; fewer only at the declared end.
     virtual std::size_t Read(unsigned char* out, std::size_t size) = 0;
+    // Passes over up to `size` bytes; fewer only at the declared end.
+    virtual std::uint64_t Skip(std::uint64_t size);
 };
 
 std::unique_ptr<DecompressedStream> OpenDecompressed(const ByteSource& source, ArchiveForm form);

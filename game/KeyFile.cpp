@@ -1,7 +1,8 @@
 #include "game/KeyFile.h"
 
+#include <algorithm>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "game/TableReading.h"
 
@@ -12,6 +13,7 @@ namespace {
 const std::size_t kHeaderSize = 24;
 const std::size_t kArchiveEntrySize = 12;
 const std::size_t kResourceEntrySize = 14;
+const std::size_t kReadChunk = 65536;
 
 struct KeyTables {
     std::uint32_t archiveCount, resourceCount, archiveOffset, resourceOffset;
@@ -48,7 +50,20 @@ bool SameResref(const unsigned char* field, std::string_view resref)
     return length != 0 && SameNameIgnoringCase(std::string_view(reinterpret_cast<const char*>(field), length), resref);
 }
 
-std::string ArchiveName(const ByteSource& key, const std::vector<unsigned char>& bytes, std::uint64_t entryOffset,
+// The KEY's bytes, not zeroed before they are read.
+class KeyBytes {
+public:
+    explicit KeyBytes(std::size_t size) : bytes_(new unsigned char[size]), size_(size) {}
+    unsigned char* data() { return bytes_.get(); }
+    const unsigned char* data() const { return bytes_.get(); }
+    std::size_t size() const { return size_; }
+
+private:
+    std::unique_ptr<unsigned char[]> bytes_;
+    std::size_t size_;
+};
+
+std::string ArchiveName(const ByteSource& key, const KeyBytes& bytes, std::uint64_t entryOffset,
                         std::uint64_t& nameOffset)
 {
     const unsigned char* entry = bytes.data() + entryOffset;
@@ -65,32 +80,68 @@ std::string ArchiveName(const ByteSource& key, const std::vector<unsigned char>&
     return std::string(name, used);
 }
 
+// The search for the first matching resource entry, over the bytes read so far.
+struct EntryScan {
+    const KeyTables& tables;
+    std::string_view resref;
+    std::uint16_t type;
+    std::uint64_t next = 0;
+    std::optional<std::uint64_t> found;  // the entry's offset
+
+    void Run(const unsigned char* bytes, std::uint64_t loaded)
+    {
+        if (found || loaded < tables.resourceOffset)
+            return;
+        std::uint64_t end = std::min<std::uint64_t>(tables.resourceCount,
+                                                    (loaded - tables.resourceOffset) / kResourceEntrySize);
+        // The type and the first letter sort out nearly every entry before the name is compared.
+        const auto typeLow = static_cast<unsigned char>(type & 0xFF), typeHigh = static_cast<unsigned char>(type >> 8);
+        const auto first = static_cast<unsigned char>(resref.empty() ? 0 : resref[0] & 0xDF);
+        const unsigned char* table = bytes + tables.resourceOffset;
+        const unsigned char* stop = table + end * kResourceEntrySize;
+        for (const unsigned char* e = table + next * kResourceEntrySize; e < stop; e += kResourceEntrySize)
+            if (e[8] == typeLow && e[9] == typeHigh && (e[0] & 0xDF) == first && SameResref(e, resref)) {
+                found = static_cast<std::uint64_t>(e - bytes);
+                return;
+            }
+        next = end;
+    }
+};
+
 }  // namespace
 
 std::optional<KeyEntry> FindInKey(const ByteSource& key, std::string_view resref, std::uint16_t type)
 {
     if (key.Size() > kMaxKeySize)
         throw ReadError(key.Name(), std::nullopt, "too large: a KEY file over 64 MiB is not read");
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(key.Size()));
-    ReadExact(key, 0, bytes.data(), bytes.size(), "the KEY file");
+    const std::uint64_t size = key.Size();
+    KeyBytes bytes(static_cast<std::size_t>(size));
+    std::uint64_t loaded = std::min<std::uint64_t>(size, kHeaderSize);
+    ReadExact(key, 0, bytes.data(), static_cast<std::size_t>(loaded), "the KEY header");
     KeyTables t = ReadHeader(key, bytes.data());
-    for (std::uint64_t i = 0; i < t.resourceCount; ++i) {
-        std::uint64_t at = t.resourceOffset + i * kResourceEntrySize;
-        const unsigned char* entry = bytes.data() + at;
-        if (U16(entry + 8) != type || !SameResref(entry, resref))
-            continue;
-        KeyEntry found;
-        found.locator = U32(entry + 10);
-        found.archiveIndex = found.locator >> 20;
-        if (found.archiveIndex >= t.archiveCount)
-            throw ReadError(key.Name(), at,
-                            "the resource names archive " + std::to_string(found.archiveIndex) + ", but the KEY lists " +
-                                std::to_string(t.archiveCount) + " archives");
-        std::uint64_t entryOffset = t.archiveOffset + std::uint64_t(found.archiveIndex) * kArchiveEntrySize;
-        found.archiveName = ArchiveName(key, bytes, entryOffset, found.archiveNameOffset);
-        return found;
+    // The whole KEY is read, piece by piece; each piece's entries are scanned while in the cache.
+    EntryScan scan{t, resref, type, 0, std::nullopt};
+    while (true) {
+        scan.Run(bytes.data(), loaded);
+        if (loaded == size)
+            break;
+        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kReadChunk, size - loaded));
+        ReadExact(key, loaded, bytes.data() + loaded, n, "the KEY file");
+        loaded += n;
     }
-    return std::nullopt;
+    if (!scan.found)
+        return std::nullopt;
+    const unsigned char* entry = bytes.data() + *scan.found;
+    KeyEntry found;
+    found.locator = U32(entry + 10);
+    found.archiveIndex = found.locator >> 20;
+    if (found.archiveIndex >= t.archiveCount)
+        throw ReadError(key.Name(), *scan.found,
+                        "the resource names archive " + std::to_string(found.archiveIndex) + ", but the KEY lists " +
+                            std::to_string(t.archiveCount) + " archives");
+    std::uint64_t entryOffset = t.archiveOffset + std::uint64_t(found.archiveIndex) * kArchiveEntrySize;
+    found.archiveName = ArchiveName(key, bytes, entryOffset, found.archiveNameOffset);
+    return found;
 }
 
 }  // namespace game

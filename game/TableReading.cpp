@@ -25,6 +25,8 @@ std::string ErrorText(const Path& file, std::optional<std::uint64_t> offset, con
     return text + ": " + what;
 }
 
+}  // namespace
+
 TableReading ReadTableBytes(std::string_view bytes, TableSource source)
 {
     TwoDaText table = ParseTwoDa(bytes);
@@ -45,6 +47,8 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
     reading.findings = TableFindings(table);
     return reading;
 }
+
+namespace {
 
 std::string ReadWholeTable(const Path& path)
 {

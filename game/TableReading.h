@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/Paths.h"
@@ -70,5 +71,7 @@ private:
 TableReading ReadGameTable(const Path& gameFolder);
 // A single .2da file, read as the engine would read it from the override folder.
 TableReading ReadTableFile(const Path& file);
+// A table's bytes (plain or encrypted), read as the engine reads them.
+TableReading ReadTableBytes(std::string_view bytes, TableSource source);
 
 }  // namespace game

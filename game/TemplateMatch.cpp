@@ -21,13 +21,19 @@ int Column(Activity activity)
     return app::kScrollsColumn;
 }
 
-std::vector<std::int32_t> TemplateValues(int position)
+// The values of every template, by position, converted once.
+const std::vector<std::vector<std::int32_t>>& TemplateValues()
 {
-    std::vector<std::string> lines = app::BuiltInTemplates().Lines(position);
-    std::vector<std::int32_t> values;
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        values.push_back(std::stoi(lines[i]));
-    return values;
+    static const std::vector<std::vector<std::int32_t>> all = [] {
+        std::vector<std::vector<std::int32_t>> values(app::kTemplateCount);
+        for (int position = 0; position < app::kTemplateCount; ++position) {
+            std::vector<std::string> lines = app::BuiltInTemplates().Lines(position);
+            for (std::size_t i = 1; i < lines.size(); ++i)
+                values[position].push_back(std::stoi(lines[i]));
+        }
+        return values;
+    }();
+    return all;
 }
 
 }  // namespace
@@ -35,7 +41,7 @@ std::vector<std::int32_t> TemplateValues(int position)
 std::optional<int> MatchTemplate(Activity activity, const std::array<std::int32_t, kLevels>& levels)
 {
     for (int choice = 0; choice < app::kCustomChoice; ++choice) {
-        std::vector<std::int32_t> values = TemplateValues(app::TemplateForChoice(Column(activity), choice));
+        const auto& values = TemplateValues()[std::size_t(app::TemplateForChoice(Column(activity), choice))];
         if (std::equal(values.begin(), values.end(), levels.begin()))
             return choice;
     }

@@ -2,3 +2,4 @@ xp_native_sources(Paths.cpp ByteSource.cpp KeyFile.cpp Biff.cpp Inflater.cpp Com
                   TwoDaText.cpp EngineNumber.cpp ArchiveWriter.cpp EngineTable.cpp TemplateMatch.cpp TableFindings.cpp TableReading.cpp)
 xp_posix_sources(InputFilePosix.cpp)
 xp_win_sources(InputFileWin32.cpp)
+xp_native_tools(make_game.cpp)

@@ -1,0 +1,27 @@
+// Any table text reads to forty levels per activity with findings that carry a code and a
+// sentence; a plain text reads the same once encrypted.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "game/ArchiveWriter.h"
+#include "game/TableReading.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string text(reinterpret_cast<const char*>(data), size);
+    game::TableReading reading = game::ReadTableBytes(text, {});
+    if (reading.cap < 0)
+        std::abort();
+    for (const game::Finding& f : reading.findings)
+        if (f.code.empty() || f.message.empty() || (f.level && (*f.level < 1 || *f.level > game::kLevels)))
+            std::abort();
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFF)
+        return 0;
+    game::TableReading again = game::ReadTableBytes(game::EncryptText(text), {});
+    for (int i = 0; i < 3; ++i)
+        if (again.activities[i].levels != reading.activities[i].levels)
+            std::abort();
+    return 0;
+}
