@@ -88,11 +88,10 @@ std::string ShowText(const game::TableReading& reading, Language language)
 json ShowJson(const game::TableReading& reading)
 {
     static const char* const kKinds[] = {"override", "archive", "file", "none"};
-    json source = {{"kind", kKinds[static_cast<int>(reading.source.kind)]},
-                   {"path", game::ToUtf8(reading.source.path)},
-                   {"compression", CompressionKey(reading.source.compression)}};
+    json source = {{"kind", kKinds[static_cast<int>(reading.source.kind)]}, {"path", game::ToUtf8(reading.source.path)}};
     if (reading.source.kind == game::SourceKind::Archive)
         source["archive"] = game::ToUtf8(reading.source.archive);
+    source["compression"] = CompressionKey(reading.source.compression);
     json activities = json::array();
     for (const game::ActivityReading& a : reading.activities) {
         activities.push_back({{"activity", ActivityKey(a.activity)},
