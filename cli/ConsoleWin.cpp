@@ -42,10 +42,14 @@ private:
         if (handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
             const std::wstring wide = Wide(text);
             const size_t kChunk = 8192;  // older consoles refuse very long writes
-            for (size_t at = 0; at < wide.size(); at += kChunk) {
+            for (size_t at = 0; at < wide.size();) {
+                size_t count = wide.size() - at < kChunk ? wide.size() - at : kChunk;
+                // Never part a surrogate pair between two writes.
+                if (count > 1 && wide[at + count - 1] >= 0xD800 && wide[at + count - 1] <= 0xDBFF)
+                    --count;
                 DWORD written = 0;
-                DWORD count = static_cast<DWORD>(wide.size() - at < kChunk ? wide.size() - at : kChunk);
-                WriteConsoleW(handle, wide.data() + at, count, &written, nullptr);
+                WriteConsoleW(handle, wide.data() + at, static_cast<DWORD>(count), &written, nullptr);
+                at += count;
             }
             return;
         }
