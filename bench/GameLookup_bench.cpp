@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "game/ArchiveWriter.h"
@@ -15,9 +16,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Removed when the run ends.
+struct BenchRoot {
+    fs::path path = fs::temp_directory_path() / ("xp-game-lookup-bench-" + std::to_string(std::random_device{}()));
+    ~BenchRoot()
+    {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
 const fs::path& Folder(game::GameArchiveForm form)
 {
-    static const fs::path root = fs::temp_directory_path() / "xp-game-lookup-bench";
+    static const BenchRoot bench;
+    static const fs::path& root = bench.path;
     static const fs::path plain = root / "plain", bifc = root / "bifc";
     static bool made = [] {
         fs::remove_all(root);

@@ -11,7 +11,8 @@ namespace {
 
 const std::size_t kHeaderSize = 20;
 const std::size_t kEntrySize = 16;
-const std::size_t kEntriesPerChunk = 4096;
+// 16 KB at a time: with zlib's window and input this keeps a compressed read within 64 KB.
+const std::size_t kEntriesPerChunk = 1024;
 
 struct Slice {
     std::uint64_t offset;

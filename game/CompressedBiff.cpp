@@ -128,7 +128,7 @@ private:
 
 std::uint64_t DecompressedStream::Skip(std::uint64_t size)
 {
-    unsigned char scratch[16384];
+    unsigned char scratch[4096];
     std::uint64_t done = 0;
     while (done < size) {
         std::size_t n = Read(scratch, static_cast<std::size_t>(std::min<std::uint64_t>(sizeof scratch, size - done)));

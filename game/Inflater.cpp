@@ -9,7 +9,7 @@
 namespace game {
 
 namespace {
-const std::size_t kInputChunk = 16384;
+const std::size_t kInputChunk = 8192;
 }
 
 struct Inflater::State {

@@ -50,7 +50,8 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
         if (row.surplus)
             Add(out, "surplus-cells", pos, row.line, std::nullopt,
                 "Row " + Str(pos) + " has more cells than the table has column labels; the engine joins the surplus "
-                "into the last cell, or drops it when there are no column labels.");
+                "into the last cell, or drops it when there are no column labels; how the original engine reads it is not "
+                "known.");
         for (std::size_t j = 0; j < i && !row.label.empty(); ++j)
             if (SameNameIgnoringCase(table.rows[j].label, row.label)) {
                 Add(out, "duplicate-label", pos, row.line, std::nullopt,
@@ -74,12 +75,13 @@ void CheckRowLengths(const TwoDaText& table, Findings& out)
             cap == 0 ? "The first data row has no cells, so the engine pays the default value at every level."
                      : "The first data row has " + Str(cap) + " cells, so the engine caps levels at " + Str(cap) +
                            ": every higher level pays what level " + Str(cap) + " pays.");
+    // Only the levels the engine consults count: 1-40, and the spell's level 1-9 for scrolls.
     for (std::size_t i = 1; i < table.rows.size() && i < 3; ++i) {
-        int count = static_cast<int>(table.rows[i].cells.size());
-        if (count < cap)
+        int count = static_cast<int>(table.rows[i].cells.size()), used = std::min(cap, LevelsUsed(int(i)));
+        if (count < used)
             Add(out, "short-row", int(i), table.rows[i].line, count + 1,
                 "Row " + Str(long(i)) + " has " + Str(count) + " cells, fewer than the first data row's " + Str(cap) +
-                    ": levels " + Str(count + 1) + " to " + Str(cap) + " pay the default value.");
+                    ": levels " + Str(count + 1) + " to " + Str(used) + " pay the default value.");
     }
     for (std::size_t i = table.rows.size(); i < 3; ++i)
         Add(out, "missing-row", int(i), std::nullopt, std::nullopt,

@@ -126,6 +126,9 @@ TEST(BadInput, FolderErrors)
         EXPECT_NE(what.find("none of the folders tried"), std::string::npos);
         EXPECT_NE(what.find(ToUtf8(folder.Path() / "data" / "CD6")), std::string::npos) << what;
     }
+    // Only regular files are opened.
+    fs::create_directories(folder.Path() / "folder.2da");
+    EXPECT_THROW(ReadTableFile(folder.Path() / "folder.2da"), ReadError);
     // Larger than a table can be: refused before reading.
     WriteBytes(folder.Path() / "override" / "xpbonus.2da", "");
     fs::resize_file(folder.Path() / "override" / "xpbonus.2da", (1u << 20) + 1);

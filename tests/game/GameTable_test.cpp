@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/ArchiveWriter.h"
+#include "game/CompressedBiff.h"
 #include "game/KeyFile.h"
 #include "game/TableReading.h"
 #include "tests/game/TempFolder.h"
@@ -93,6 +94,22 @@ TEST(GameTable, DecoysFoldersAndLetterCase)
         EXPECT_EQ(reading.activities[0].levels[0], 7);
         EXPECT_EQ(reading.activities[2].levels[0], 9);
         EXPECT_EQ(reading.cap, 1);
+    }
+}
+
+// A compressed archive is streamed from its start again only for data lying before its table.
+TEST(GameTable, CompressedArchiveIsReadOnceOrTwice)
+{
+    for (bool dataFirst : {false, true}) {
+        SCOPED_TRACE(dataFirst ? "data first" : "table first");
+        std::string biff = MakeBiff({{1, kTwoDaType, "one"}, {2, kTwoDaType, kCustom}}, dataFirst);
+        for (const std::string& bytes : {MakeBifc(biff, 32), MakeBifV10(biff, "x.bif")}) {
+            MemorySource source("x.bif", bytes.data(), bytes.size());
+            CompressedBiff archive(source, SniffArchive(source));
+            std::vector<unsigned char> entry = ReadBiffEntry(archive, 2);
+            EXPECT_EQ(std::string(entry.begin(), entry.end()), kCustom);
+            EXPECT_EQ(archive.Passes(), dataFirst ? 2 : 1);
+        }
     }
 }
 

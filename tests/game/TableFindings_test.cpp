@@ -49,6 +49,7 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
         {"negative", Table(WithFirstCell(kLocks, "-5") + kTraps + kScrolls), 0, 4, 1},
         {"over-9999", Table(WithFirstCell(kLocks, "10000") + kTraps + kScrolls), 0, 4, 1},
         {"short-row", Table(kLocks + Row("DISARM_TRAP", "1000", 10) + kScrolls), 1, 5, 11},
+        {"short-row", Table(kLocks + kTraps + Row("LEARN_SPELL", "1000", 8)), 2, 6, 9},
         {"level-cap", Table(Row("PICK_LOCK", "250", 30) + kTraps + kScrolls), 0, 4, 30},
         {"missing-row", Table(kLocks + kTraps), 2, std::nullopt, std::nullopt},
         {"row-order", Table(kTraps + kLocks + kScrolls), 0, 4, std::nullopt},
@@ -72,6 +73,16 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
         EXPECT_EQ(found->level, c.level);
         EXPECT_FALSE(found->message.empty());
     }
+}
+
+// Cells the engine never consults: scrolls beyond the spell's level 9, levels beyond 40.
+TEST(TableFindings, CellsBeyondTheLevelsUsedGiveNoFinding)
+{
+    gametest::TempFolder folder;
+    WriteBytes(folder.Path() / "t.2da",
+               Table(Row("PICK_LOCK", "250", 60) + Row("DISARM_TRAP", "1000", 45) + Row("LEARN_SPELL", "1000", 9)));
+    for (const Finding& f : ReadTableFile(folder.Path() / "t.2da").findings)
+        EXPECT_EQ(f.code, "surplus-cells");
 }
 
 TEST(TableFindings, WhatTheOriginalEngineDoesIsNotClaimed)

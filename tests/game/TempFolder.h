@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace gametest {
@@ -13,10 +14,12 @@ class TempFolder {
 public:
     TempFolder()
     {
+        // Unique across processes too: other builds may run the same tests at the same time.
+        static const unsigned run = std::random_device{}();
         static std::atomic<int> next{0};
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("xp-game-" + std::string(test ? test->name() : "t") + "-" + std::to_string(next++));
+        path_ = std::filesystem::temp_directory_path() / ("xp-game-" + std::string(test ? test->name() : "t") + "-" +
+                                                          std::to_string(run) + "-" + std::to_string(next++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
