@@ -69,11 +69,11 @@ const std::vector<Template>& Catalogue()
 std::string Title(Activity activity)
 {
     switch (activity) {
-    case kTraps: return std::string("Ловушки"_cp1251);
-    case kLocks: return std::string("Взлом замков"_cp1251);
+    case kTraps: return std::string(ColumnTitle(kTrapsColumn));
+    case kLocks: return std::string(ColumnTitle(kLocksColumn));
     case kScrolls: break;
     }
-    return std::string("Изучение свитков"_cp1251);
+    return std::string(ColumnTitle(kScrollsColumn));
 }
 
 const Template& At(int position)
@@ -97,6 +97,16 @@ std::vector<std::string> BuiltInTemplates::Lines(int position) const
 const char* BuiltInTemplates::Identifier(int position)
 {
     return At(position).identifier;
+}
+
+std::string_view ColumnTitle(int column)
+{
+    switch (column) {
+    case kTrapsColumn: return "Ловушки"_cp1251;
+    case kLocksColumn: return "Взлом замков"_cp1251;
+    case kScrollsColumn: return "Изучение свитков"_cp1251;
+    default: return {};
+    }
 }
 
 int TemplateForChoice(int column, int choice)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CellAccess.h"
@@ -25,6 +26,10 @@ public:
     std::vector<std::string> Lines(int position) const override;
     static const char* Identifier(int position);
 };
+
+// The title every template of the column's activity starts with (code page 1251); empty
+// for a column that is not traps, locks or scrolls.
+std::string_view ColumnTitle(int column);
 
 // The template position that choice 0..5 of the list for the given column loads,
 // or -1 for the custom choice, no selection or anything else.

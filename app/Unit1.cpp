@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/ChoiceTexts.h"
 #include "app/ContainerTemplates.h"
 #include "app/Describe.h"
 #include "app/Digits.h"
@@ -23,19 +24,6 @@ const fw::Color kFieldColor = 14811134;  // pale yellow
 const fw::Color kGridColor = 16775137;   // pale blue
 const fw::Color kBlack = 0;
 
-std::vector<std::string> ListItems(std::string_view activityItem)
-{
-    return {
-        S("Таблица опыта, используемая для Baldur's Gate Trilogy"_cp1251),
-        S("Таблица опыта, используемая в оригинальном Baldur's Gate 2"_cp1251),
-        S("10% от значений таблицы опыта оригинального Baldur's Gate 2"_cp1251),
-        S("50% от значений таблицы опыта оригинального Baldur's Gate 2"_cp1251),
-        S("Таблица с прогрессирующей шкалой опыта"_cp1251),
-        S(activityItem),
-        S("Пользовательская таблица опыта (режим редактирования)"_cp1251),
-    };
-}
-
 fw::Label* MakeLabel(fw::Form* form, const char* name, int top, std::string_view caption)
 {
     auto* label = Make<fw::Label>(form, name, 12, top, 265, 17);
@@ -48,14 +36,14 @@ void GreyCaption(fw::Label* label)
     label->GetFont().SetColor(fw::clGray);
 }
 
-fw::ComboBox* MakeList(fw::Form* form, const char* name, int top, int tabOrder, std::string_view activityItem)
+fw::ComboBox* MakeList(fw::Form* form, const char* name, int top, int tabOrder, int column)
 {
     auto* list = Make<fw::ComboBox>(form, name, 12, top, 369, 21);
     list->SetColor(kFieldColor);
     list->SetItemHeight(13);
     list->SetEnabled(false);
     list->SetTabOrder(tabOrder);
-    list->SetItems(ListItems(activityItem));
+    list->SetItems(app::ChoiceTexts(column));
     return list;
 }
 
@@ -160,17 +148,17 @@ void TForm1::DescribeLists()
 {
     Label2 = MakeLabel(this, "Label2", 64, "Опыт за обезвреживание ловушек:"_cp1251);
     GreyCaption(Label2);
-    ComboBox1 = MakeList(this, "ComboBox1", 84, 2, "Опыт за обезвреживание ловушек не выдается"_cp1251);
+    ComboBox1 = MakeList(this, "ComboBox1", 84, 2, app::kTrapsColumn);
     ComboBox1->OnChange = [this] { ComboBox1Change(); };
 
     Label3 = MakeLabel(this, "Label3", 112, "Опыт за взлом сундуков/дверей:"_cp1251);
     GreyCaption(Label3);
-    ComboBox2 = MakeList(this, "ComboBox2", 132, 3, "Опыт за взлом сундуков/дверей не выдается"_cp1251);
+    ComboBox2 = MakeList(this, "ComboBox2", 132, 3, app::kLocksColumn);
     ComboBox2->OnChange = [this] { ComboBox2Change(); };
 
     Label4 = MakeLabel(this, "Label4", 160, "Опыт за изучение заклинаний со свитков:"_cp1251);
     GreyCaption(Label4);
-    ComboBox3 = MakeList(this, "ComboBox3", 180, 4, "Опыт за изучение заклинаний со свитков не выдается"_cp1251);
+    ComboBox3 = MakeList(this, "ComboBox3", 180, 4, app::kScrollsColumn);
     ComboBox3->OnChange = [this] { ComboBox3Change(); };
 }
 

@@ -10,5 +10,5 @@ xp_win_sources(
 )
 xp_app_main(main.cpp)
 xp_native_sources(TemplateStore.cpp)
-xp_native_sources(ContainerTemplates.cpp)
+xp_native_sources(ContainerTemplates.cpp ChoiceTexts.cpp)
 xp_app_resources(app.rc version.rc)

@@ -1,1 +1,15 @@
-xp_native_sources(WriteChoice.cpp)
+xp_native_sources(
+  Activity.cpp
+  Command.cpp
+  Language.cpp
+  LevelRuns.cpp
+  Messages.cpp
+  ShowOutput.cpp
+  TemplatesOutput.cpp
+  WriteChoice.cpp
+)
+xp_posix_sources(ConsolePosix.cpp)
+xp_win_sources(ConsoleWin.cpp)
+xp_cli_posix_main(main_posix.cpp)
+xp_cli_win_main(main_win.cpp)
+xp_cli_resources(xptable.rc)

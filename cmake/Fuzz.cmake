@@ -1,7 +1,7 @@
 # clang build: libFuzzer targets over the Windows-free sources.
 set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g -O1)
 add_library(xpcore_fuzz STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
-target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_compile_options(xpcore_fuzz PUBLIC ${FUZZ_FLAGS})
 find_package(ZLIB REQUIRED)
 target_link_libraries(xpcore_fuzz PUBLIC ZLIB::ZLIB)

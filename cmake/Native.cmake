@@ -6,7 +6,7 @@ find_package(ZLIB REQUIRED)
 set(SAN_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(xpcore STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
-target_include_directories(xpcore PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(xpcore PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_compile_options(xpcore PUBLIC ${SAN_FLAGS})
 target_link_options(xpcore PUBLIC ${SAN_FLAGS})
 target_link_libraries(xpcore PUBLIC ZLIB::ZLIB)
@@ -17,20 +17,28 @@ target_compile_definitions(native_tests PRIVATE XP_TEST_DATA_DIR="${CMAKE_SOURCE
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
-# Benchmarks are built without sanitizers so their figures mean something.
+# The shipped command and the benchmarks use a plain, optimised copy of the same sources:
+# the sanitizers are for the tests, not for players' machines or timing figures.
+add_library(xpcore_plain STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
+target_include_directories(xpcore_plain PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+target_compile_options(xpcore_plain PRIVATE -O2)
+target_link_libraries(xpcore_plain PUBLIC ZLIB::ZLIB)
+
 get_property(NATIVE_BENCHMARKS GLOBAL PROPERTY XP_NATIVE_BENCHMARKS)
 if(benchmark_FOUND AND NATIVE_BENCHMARKS)
-  add_library(xpcore_bench STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
-  target_include_directories(xpcore_bench PUBLIC ${CMAKE_SOURCE_DIR})
-  target_compile_options(xpcore_bench PRIVATE -O2)
-  target_link_libraries(xpcore_bench PUBLIC ZLIB::ZLIB)
   foreach(src ${NATIVE_BENCHMARKS})
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
     target_compile_options(${name} PRIVATE -O2)
-    target_link_libraries(${name} PRIVATE xpcore_bench benchmark::benchmark)
+    target_link_libraries(${name} PRIVATE xpcore_plain benchmark::benchmark)
   endforeach()
 endif()
+
+# The companion command for Linux and other POSIX systems.
+get_property(CLI_POSIX_MAIN GLOBAL PROPERTY XP_CLI_POSIX_MAIN)
+add_executable(xptable ${CLI_POSIX_MAIN})
+target_compile_options(xptable PRIVATE -O2)
+target_link_libraries(xptable PRIVATE xpcore_plain)
 
 get_property(NATIVE_TOOLS GLOBAL PROPERTY XP_NATIVE_TOOLS)
 foreach(src ${NATIVE_TOOLS})
@@ -44,3 +52,6 @@ foreach(script ${SCRIPT_TESTS})
   get_filename_component(name ${script} NAME_WE)
   add_test(NAME ${name} COMMAND bash ${script})
 endforeach()
+
+# The command end to end, on game folders made by scripts/make-game.sh.
+add_test(NAME xptable_end_to_end COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_test.sh $<TARGET_FILE:xptable>)

@@ -2,8 +2,7 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
-# The version header and the manifest carry the project's version.
-configure_file(app/Version.h.in generated/app/Version.h @ONLY)
+# The manifest carries the project's version.
 configure_file(app/app.manifest.in generated/app/app.manifest @ONLY)
 
 # The release is built for size, every function and datum in a section of its own so that
@@ -14,7 +13,7 @@ if(MSVC)
   set(CMAKE_CXX_FLAGS_RELEASE "/O1 /DNDEBUG")
   add_compile_options(/Gy /Gw)
   if(CMAKE_BUILD_TYPE STREQUAL "Release")
-    set(XP_PROGRAM_LINK_OPTIONS /OPT:REF /OPT:ICF /Brepro /MAP:${CMAKE_BINARY_DIR}/XpTableEditor.map)
+    set(XP_PROGRAM_LINK_OPTIONS /OPT:REF /OPT:ICF /Brepro)
   endif()
 else()
   set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
@@ -23,7 +22,6 @@ else()
   if(CMAKE_BUILD_TYPE STREQUAL "Release")
     # No link time in the header: the same sources give the same program, byte for byte.
     list(APPEND XP_PROGRAM_LINK_OPTIONS -s -Wl,--gc-sections -Wl,--no-insert-timestamp
-      -Wl,-Map=${CMAKE_BINARY_DIR}/XpTableEditor.map
       # The default terminate handler prints the exception's demangled type to a console that
       # a windowed program does not have, and brings the demangler (46 KB) along: abort only.
       -Wl,--defsym=__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort)
@@ -35,6 +33,23 @@ set(WIN_LIBS comctl32 gdi32 user32 kernel32 uxtheme)
 
 add_library(xpwin STATIC ${NATIVE_SOURCES} ${WIN_SOURCES})
 target_include_directories(xpwin PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+# The command's two header-only libraries. mingw must never see /usr/include, which holds
+# Linux's own C headers: it gets a folder that holds only the libraries' own folders.
+if(MINGW)
+  set(XP_THIRD_PARTY ${CMAKE_BINARY_DIR}/third-party)
+  foreach(lib CLI nlohmann)
+    if(NOT EXISTS /usr/include/${lib})
+      message(FATAL_ERROR "/usr/include/${lib} is missing: run scripts/install-deps.sh")
+    endif()
+    file(MAKE_DIRECTORY ${XP_THIRD_PARTY})
+    file(CREATE_LINK /usr/include/${lib} ${XP_THIRD_PARTY}/${lib} SYMBOLIC)
+  endforeach()
+  target_include_directories(xpwin SYSTEM PUBLIC ${XP_THIRD_PARTY})
+else()
+  find_package(CLI11 CONFIG REQUIRED)
+  find_package(nlohmann_json CONFIG REQUIRED)
+  target_link_libraries(xpwin PUBLIC CLI11::CLI11 nlohmann_json::nlohmann_json)
+endif()
 # zlib linked statically. With mingw the static library is taken by path, because
 # find_package(ZLIB) picks the DLL import library, which would need zlib1.dll.
 if(MINGW)
@@ -50,6 +65,24 @@ get_property(APP_RESOURCES GLOBAL PROPERTY XP_APP_RESOURCES)
 add_executable(XpTableEditor WIN32 ${APP_MAIN} ${APP_RESOURCES})
 target_link_libraries(XpTableEditor PRIVATE xpwin)
 target_link_options(XpTableEditor PRIVATE ${XP_PROGRAM_LINK_OPTIONS})
+
+# The companion command: a console program from the same library, with the window
+# program's manifest and a version resource of its own.
+get_property(CLI_WIN_MAIN GLOBAL PROPERTY XP_CLI_WIN_MAIN)
+get_property(CLI_RESOURCES GLOBAL PROPERTY XP_CLI_RESOURCES)
+add_executable(xptable ${CLI_WIN_MAIN} ${CLI_RESOURCES})
+target_link_libraries(xptable PRIVATE xpwin)
+target_link_options(xptable PRIVATE ${XP_PROGRAM_LINK_OPTIONS})
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+  # Each program's map of what it holds (scripts/size-map.sh sums it up).
+  foreach(program XpTableEditor xptable)
+    if(MSVC)
+      target_link_options(${program} PRIVATE /MAP:${CMAKE_BINARY_DIR}/${program}.map)
+    else()
+      target_link_options(${program} PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/${program}.map)
+    endif()
+  endforeach()
+endif()
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -68,10 +101,19 @@ if(WIN_TESTS)
   target_link_libraries(win_gui_tests PRIVATE xpwin gtest version shell32 ole32 uuid shlwapi)
   target_compile_definitions(win_gui_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
   # The end-to-end test starts the program built beside it; another reads its version resource.
-  add_dependencies(win_gui_tests XpTableEditor)
+  add_dependencies(win_gui_tests XpTableEditor xptable)
   add_test(NAME win_gui_tests COMMAND win_gui_tests)
   set_tests_properties(win_gui_tests PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+  # The command's version resource, read by the same cases.
+  add_test(NAME win_cli_version COMMAND win_gui_tests --gtest_filter=VersionResource.*)
+  set_tests_properties(win_cli_version PROPERTIES ENVIRONMENT "XP_PROGRAM=Z:${CMAKE_BINARY_DIR}/xptable.exe")
 endif()
+
+# The command under Wine end to end, against the native build's command on the same folders.
+set(XP_NATIVE_BUILD "${CMAKE_SOURCE_DIR}/build-native" CACHE PATH "The native build folder whose xptable the Wine test compares with")
+add_test(NAME xptable_wine_end_to_end
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_wine_test.sh $<TARGET_FILE:xptable> ${XP_NATIVE_BUILD}/xptable)
+set_tests_properties(xptable_wine_end_to_end PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 
 # Timing harnesses (console programs) and the windowed programs they time.
 get_property(WIN_BENCHMARKS GLOBAL PROPERTY XP_WIN_BENCHMARKS)

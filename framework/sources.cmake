@@ -9,7 +9,7 @@ xp_win_sources(
   Cp1251.cpp
   TextFile.cpp
 )
-xp_native_sources(Color.cpp Bitmap.cpp)
+xp_native_sources(Color.cpp Bitmap.cpp Cp1251Utf8.cpp)
 xp_win_sources(
   ColorWin.cpp Gdi.cpp Font.cpp Canvas.cpp Cursors.cpp Clipboard.cpp PopupMenu.cpp
   Control.cpp WindowClass.cpp MouseEvent.cpp WinControl.cpp WinControlMessages.cpp WinControlMouse.cpp

@@ -33,3 +33,14 @@ if [ "${#missing[@]}" -gt 0 ] || [ -n "${need_update:-}" ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
 fi
+
+# The command's tests run it under a Russian locale, natively and under Wine.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  echo "generating the locale ru_RU.UTF-8"
+  if [ -f /etc/locale.gen ] && grep -q '^# *ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
+    sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -qs '^ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen
+  fi
+  locale-gen >/dev/null
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release for players: dist/XpTableEditor-<version>.zip with the program and a
-# short note in Russian. Uses the Windows build folder of scripts/test.sh when it is there.
+# Builds the release for players: dist/XpTableEditor-<version>.zip with the program, the
+# command xptable.exe and a short note in Russian. Uses the Windows build folder of
+# scripts/test.sh when it is there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -15,13 +16,13 @@ if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"; then
   echo "$build is not a release build: the program would keep its symbols" >&2
   exit 1
 fi
-cmake --build "$build" -j "$(nproc)" --target XpTableEditor
+cmake --build "$build" -j "$(nproc)" --target XpTableEditor xptable
 
 version="$(sed -n 's/^#define XP_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/app/Version.h")"
 stage="$build/release"
 rm -rf "$stage"
 mkdir -p "$stage" dist
-cp "$build/XpTableEditor.exe" "$stage/"
+cp "$build/XpTableEditor.exe" "$build/xptable.exe" "$stage/"
 # Notepad on every Windows reads UTF-8 by its byte-order mark; lines end in CR LF.
 { printf '\xef\xbb\xbf'; sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' docs/release/readme.txt; } >"$stage/readme.txt"
 
@@ -31,5 +32,5 @@ stamp="$(git log -1 --format=%ct 2>/dev/null || date +%s)"
 touch -d "@$stamp" "$stage"/*
 zip="dist/XpTableEditor-$version.zip"
 rm -f "$zip"
-(cd "$stage" && TZ=UTC zip -q -X -9 "$root/$zip" XpTableEditor.exe readme.txt)
-echo "$zip: $(stat -c %s "$zip") bytes (program $(stat -c %s "$stage/XpTableEditor.exe") bytes)"
+(cd "$stage" && TZ=UTC zip -q -X -9 "$root/$zip" XpTableEditor.exe xptable.exe readme.txt)
+echo "$zip: $(stat -c %s "$zip") bytes (program $(stat -c %s "$stage/XpTableEditor.exe") bytes, command $(stat -c %s "$stage/xptable.exe") bytes)"

@@ -81,9 +81,18 @@ TEST_F(VersionResource, StringTableIsRussianUnicode)
     EXPECT_EQ(translation[1], 1200) << "UTF-16";
 }
 
+// The window program or the command, by the file's name: each describes itself.
+std::wstring Description(const std::wstring& fileName)
+{
+    return _wcsicmp(fileName.c_str(), L"xptable.exe") == 0 ? L"Таблица опыта BG2 / BGT в командной строке"
+                                                            : L"Редактор таблицы опыта для BG2 / BGT";
+}
+
 TEST_F(VersionResource, StringsNameTheProduct)
 {
     const std::wstring version = fw::Widen(XP_VERSION_TEXT);
+    const std::wstring path = apptest::ProgramPath();
+    const std::wstring fileName = path.substr(path.find_last_of(L"\\/") + 1);
     const struct {
         const wchar_t* name;
         std::wstring expected;
@@ -91,8 +100,8 @@ TEST_F(VersionResource, StringsNameTheProduct)
         {L"FileVersion", version},
         {L"ProductVersion", version},
         {L"ProductName", L"XP Table Editor"},
-        {L"FileDescription", L"Редактор таблицы опыта для BG2 / BGT"},
-        {L"OriginalFilename", L"XpTableEditor.exe"},
+        {L"FileDescription", Description(fileName)},
+        {L"OriginalFilename", fileName},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(fw::Narrow(c.name));

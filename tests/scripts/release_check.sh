@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the release zip made by scripts/package.sh: its entries, that the program is a
-# 32-bit windowed PE without symbols needing only Windows' own DLLs, that its version
-# resource read back under Wine gives the project's version, that it starts without the
-# shell, and the players' note.
+# 32-bit windowed PE and the command a 32-bit console PE, both without symbols and needing
+# only Windows' own DLLs, that their version resources read back under Wine give the
+# project's version, that the program starts without the shell, and the players' note.
 #   bash tests/scripts/release_check.sh [build-folder]
 # Run by scripts/test.sh inside its Wine environment; alone, it starts one.
 set -euo pipefail
@@ -18,33 +18,41 @@ version="$(sed -n 's/^#define XP_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/
 zip="dist/XpTableEditor-$version.zip"
 [ -f "$zip" ] || { echo "release check: no $zip" >&2; exit 1; }
 
-entries="$(unzip -Z1 "$zip" | sort | tr '\n' ' ')"
-[ "$entries" = "XpTableEditor.exe readme.txt " ] || fail "entries are: $entries"
+entries="$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')"
+[ "$entries" = "XpTableEditor.exe readme.txt xptable.exe " ] || fail "entries are: $entries"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 unzip -q "$zip" -d "$work"
 exe="$work/XpTableEditor.exe"
 
-headers="$($objdump -p "$exe")"
-grep -q 'file format pei-i386' <<<"$headers" || fail "not a 32-bit x86 PE"
-grep -qE '^Magic\s+010b\s+\(PE32\)' <<<"$headers" || fail "not PE32"
-grep -qE '^Subsystem\s+00000002\s+\(Windows GUI\)' <<<"$headers" || fail "not a windowed program"
-grep -q 'symbols stripped' <<<"$headers" || fail "symbols not stripped"
-if $objdump -h "$exe" | grep -q '\.debug'; then fail "has debug sections"; fi
-symbols="$(i686-w64-mingw32-nm "$exe" 2>&1 || true)"
-if grep -vq 'no symbols' <<<"$symbols"; then fail "has a symbol table"; fi
+# check_pe FILE SUBSYSTEM: a 32-bit PE of that subsystem, without symbols, needing only
+# Windows' own DLLs.
+check_pe() {
+  local file="$1" subsystem="$2" name headers symbols
+  name="$(basename "$file")"
+  headers="$($objdump -p "$file")"
+  grep -q 'file format pei-i386' <<<"$headers" || fail "$name: not a 32-bit x86 PE"
+  grep -qE '^Magic\s+010b\s+\(PE32\)' <<<"$headers" || fail "$name: not PE32"
+  grep -qE "^Subsystem\s+0000000.\s+\($subsystem\)" <<<"$headers" || fail "$name: not a $subsystem program"
+  grep -q 'symbols stripped' <<<"$headers" || fail "$name: symbols not stripped"
+  if $objdump -h "$file" | grep -q '\.debug'; then fail "$name: has debug sections"; fi
+  symbols="$(i686-w64-mingw32-nm "$file" 2>&1 || true)"
+  if grep -vq 'no symbols' <<<"$symbols"; then fail "$name: has a symbol table"; fi
 
-# Windows' own DLLs only: no runtime of the compiler beside the program. The shell and COM
-# libraries are loaded when first needed: imported, they would load at every start.
-while read -r dll; do
-  case "${dll,,}" in
-    advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll | \
-      uxtheme.dll | version.dll) ;;
-    ole32.dll | oleaut32.dll | shell32.dll | shlwapi.dll) fail "imports $dll, which loads only when first needed" ;;
-    *) fail "imports $dll" ;;
-  esac
-done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
+  # Windows' own DLLs only: no runtime of the compiler beside the program. The shell and COM
+  # libraries are loaded when first needed: imported, they would load at every start.
+  while read -r dll; do
+    case "${dll,,}" in
+      advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll | \
+        uxtheme.dll | version.dll) ;;
+      ole32.dll | oleaut32.dll | shell32.dll | shlwapi.dll) fail "$name imports $dll, which loads only when first needed" ;;
+      *) fail "$name imports $dll" ;;
+    esac
+  done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
+}
+check_pe "$exe" "Windows GUI"
+check_pe "$work/xptable.exe" "Windows CUI"
 
 note="$work/readme.txt"
 [ "$(head -c 3 "$note" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "note has no UTF-8 mark"
@@ -52,6 +60,7 @@ iconv -f UTF-8 -t UTF-8 "$note" >/dev/null 2>&1 || fail "note is not UTF-8"
 [ "$(grep -c $'\r$' "$note")" = "$(wc -l <"$note")" ] || fail "note lines do not all end in CR LF"
 grep -q "XP Table Editor $version" "$note" || fail "note does not name version $version"
 grep -qF 'override\xpbonus.2da' "$note" || fail "note does not say where the file goes"
+grep -qE '^ +xptable\.exe show ' "$note" || fail "note has no example of the command"
 
 if [ -z "${DISPLAY:-}" ]; then
   source scripts/wine-env.sh
@@ -61,6 +70,11 @@ fi
 XP_PROGRAM="$(bash scripts/wine-run.sh winepath -w "$exe" 2>/dev/null)" \
   bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*:StartLibraries.*' \
   --gtest_brief=1 || fail "version resource or libraries at start of the released program"
+XP_PROGRAM="$(bash scripts/wine-run.sh winepath -w "$work/xptable.exe" 2>/dev/null)" \
+  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*' \
+  --gtest_brief=1 || fail "version resource of the released command"
+version_line="$(bash scripts/wine-run.sh "$work/xptable.exe" --version 2>/dev/null)"
+[ "$version_line" = "xptable $version" ] || fail "the released command says: $version_line"
 
 if [ "$failures" -gt 0 ]; then exit 1; fi
-echo "release check: $zip passed ($(stat -c %s "$exe") bytes program, version $version)"
+echo "release check: $zip passed ($(stat -c %s "$exe") bytes program, $(stat -c %s "$work/xptable.exe") bytes command, version $version)"

@@ -1,0 +1,170 @@
+#include "cli/Command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/Version.h"
+#include "cli/JsonText.h"
+#include "cli/Messages.h"
+#include "cli/ShowOutput.h"
+#include "cli/TemplatesOutput.h"
+#include "game/Paths.h"
+
+namespace cli {
+
+namespace {
+
+struct Choices {
+    CLI::App* show = nullptr;
+    CLI::App* templates = nullptr;
+    std::string path;
+    bool json = false;
+};
+
+// Russian help: CLI11's own headings, translated.
+void Translate(CLI::App& app)
+{
+    auto formatter = app.get_formatter();
+    const std::pair<const char*, const char*> labels[] = {
+        {"Usage", "Использование"}, {"OPTIONS", "ПАРАМЕТРЫ"}, {"SUBCOMMAND", "КОМАНДА"},
+        {"Positionals", "Аргументы"}, {"REQUIRED", "ОБЯЗАТЕЛЬНО"}, {"TEXT", "ТЕКСТ"},
+    };
+    for (const auto& [key, value] : labels)
+        formatter->label(key, value);
+}
+
+void Describe(CLI::App& app, Choices& choices, Language language)
+{
+    auto say = [language](Message m) { return std::string(Say(m, language)); };
+    if (language == Language::Russian)
+        Translate(app);
+    app.set_help_flag("-h,--help", say(Message::HelpFlag));
+    app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT, say(Message::VersionFlag));
+    app.require_subcommand(1);
+    const std::string group = language == Language::Russian ? "Команды" : "Subcommands";
+
+    choices.show = app.add_subcommand("show", say(Message::ShowDescription))->group(group);
+    choices.show->add_option("PATH", choices.path, say(Message::PathDescription))->required();
+    choices.show->add_flag("--json", choices.json, say(Message::ShowJsonFlag));
+
+    choices.templates = app.add_subcommand("templates", say(Message::TemplatesDescription))->group(group);
+    choices.templates->add_flag("--json", choices.json, say(Message::TemplatesJsonFlag));
+
+    // The subcommands copy the help flag with CLI11's own group name: one name for all.
+    const std::string options = language == Language::Russian ? "Параметры" : "Options";
+    for (CLI::App* each : {&app, choices.show, choices.templates})
+        for (CLI::Option* option : each->get_options())
+            option->group(options);
+}
+
+template <class Kind>
+bool Is(const CLI::ParseError& error)
+{
+    return dynamic_cast<const Kind*>(&error) != nullptr;
+}
+
+int ReportUsage(const CLI::App& app, const CLI::ParseError& error, const std::vector<std::string>& args,
+                Console& console, Language language)
+{
+    if (Is<CLI::CallForHelp>(error) || Is<CLI::CallForAllHelp>(error)) {
+        console.Out(app.help());
+        return kSuccess;
+    }
+    if (Is<CLI::CallForVersion>(error)) {
+        console.Out(std::string(error.what()) + "\n");
+        return kSuccess;
+    }
+    std::string what = error.what();
+    // A first word that is no command: CLI11 would only say that a command is missing.
+    const bool unknownCommand = Is<CLI::RequiredError>(error) && !args.empty() && !args[0].starts_with('-') &&
+                                app.get_subcommands([&](const CLI::App* sub) { return sub->check_name(args[0]); }).empty();
+    if (unknownCommand)
+        what = std::string(Say(Message::UnknownCommand, language)) + ": " + args[0];
+    else if (language == Language::Russian)
+        what = Say(Is<CLI::RequiredError>(error) ? Message::MissingArgument
+                   : Is<CLI::ExtrasError>(error) ? Message::ExtraArguments
+                                                 : Message::BadArguments,
+                   language);
+    console.Err("xptable: " + what + ". " + std::string(Say(Message::UsageHint, language)) + "\n");
+    return kUsage;
+}
+
+// One line: the file and what is wrong with it. The reader's text names the file and offset
+// in English; in Russian they are named again around its reason.
+std::string ReadErrorLine(const game::ReadError& error, Language language)
+{
+    std::string what = error.what();
+    std::string place = game::ToUtf8(error.File());
+    std::string englishPlace = place + (error.Offset() ? " at offset " + std::to_string(*error.Offset()) : "");
+    if (language == Language::Russian && what.starts_with(englishPlace + ": ")) {
+        what.erase(0, englishPlace.size() + 2);
+        if (error.Offset())
+            place += ", " + std::string(Say(Message::Offset, language)) + " " + std::to_string(*error.Offset());
+        what = place + ": " + what;
+    }
+    for (char& c : what)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return "xptable: " + what + "\n";
+}
+
+bool IsTableFileName(const game::Path& path)
+{
+    return game::SameNameIgnoringCase(game::ToUtf8(path.extension()), ".2da");
+}
+
+int Show(const Choices& choices, Console& console, Language language)
+{
+    const game::Path path = game::FromUtf8(choices.path);
+    std::error_code error;
+    auto fail = [&](Message problem) {
+        console.Err("xptable: " + choices.path + ": " + std::string(Say(problem, language)) + "\n");
+        return kDataFailure;
+    };
+    game::TableReading reading;
+    try {
+        if (std::filesystem::is_directory(path, error))
+            reading = game::ReadGameTable(path);
+        else if (!std::filesystem::exists(path, error))
+            return fail(Message::NoSuchPath);
+        else if (!IsTableFileName(path))
+            return fail(Message::NotGameData);
+        else
+            reading = game::ReadTableFile(path);
+    } catch (const game::ReadError& e) {
+        console.Err(ReadErrorLine(e, language));
+        return kDataFailure;
+    }
+    console.Out(choices.json ? JsonText(ShowJson(reading)) : ShowText(reading, language));
+    return kSuccess;
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string>& args, Console& console, Language language)
+{
+    try {
+        CLI::App app(std::string(Say(Message::AppDescription, language)), "xptable");
+        Choices choices;
+        Describe(app, choices, language);
+        try {
+            // This parse takes the arguments last first.
+            std::vector<std::string> reversed(args.rbegin(), args.rend());
+            app.parse(reversed);
+        } catch (const CLI::ParseError& error) {
+            return ReportUsage(app, error, args, console, language);
+        }
+        if (*choices.templates) {
+            console.Out(choices.json ? JsonText(TemplatesJson()) : TemplatesText(language));
+            return kSuccess;
+        }
+        return Show(choices, console, language);
+    } catch (const std::exception& e) {
+        console.Err("xptable: " + std::string(Say(Message::Unexpected, language)) + ": " + e.what() + "\n");
+        return kDataFailure;
+    }
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+// The command's own messages in English and Russian (UTF-8). Findings and the reader's
+// errors stay in English, as the reader gives them.
+#pragma once
+
+#include <string_view>
+
+#include "cli/Language.h"
+
+namespace cli {
+
+enum class Message {
+    AppDescription, HelpFlag, VersionFlag, ShowDescription, PathDescription, ShowJsonFlag,
+    TemplatesDescription, TemplatesJsonFlag,
+    UsageHint, UnknownCommand, MissingArgument, ExtraArguments, BadArguments, NotGameData, NoSuchPath, Offset, Unexpected,
+    SourceOverride, SourceArchive, SourceFile, SourceNone, Through, NotCompressed, Compressed,
+    Cap, Default, Row, Label, MissingRow, Template, Custom, Findings, NoFindings, Line, Level,
+    Identifier,
+};
+
+std::string_view Say(Message message, Language language);
+
+}  // namespace cli
