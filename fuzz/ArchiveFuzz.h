@@ -1,0 +1,36 @@
+// The body the archive fuzz targets share: any bytes after one form's signature give the
+// entry of the locator in the first two input bytes, or the read error; the entry never
+// exceeds the 1 MiB table limit.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "game/CompressedBiff.h"
+#include "game/TableReading.h"
+
+inline int FuzzArchive(const std::uint8_t* data, std::size_t size, game::ArchiveForm form)
+{
+    if (size < 2)
+        return 0;
+    static const char* const kSignatures[] = {"BIFFV1  ", "BIFCV1.0", "BIF V1.0"};
+    std::uint32_t locator = static_cast<std::uint32_t>(data[0] | data[1] << 8);
+    std::string bytes = kSignatures[static_cast<int>(form)] + std::string(reinterpret_cast<const char*>(data) + 2, size - 2);
+    game::MemorySource source("x.bif", bytes.data(), bytes.size());
+    try {
+        if (game::SniffArchive(source) != form)
+            std::abort();
+        std::unique_ptr<game::BiffBytes> biff;
+        if (form == game::ArchiveForm::Biff)
+            biff = std::make_unique<game::PlainBiff>(source);
+        else
+            biff = std::make_unique<game::CompressedBiff>(source, form);
+        if (game::ReadBiffEntry(*biff, locator).size() > game::kMaxTableSize)
+            std::abort();
+    } catch (const game::ReadError&) {
+    }
+    return 0;
+}
