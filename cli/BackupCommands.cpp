@@ -83,6 +83,8 @@ public:
 
     int Run(Console& console, Language language) override
     {
+        if (!RequireFolder(game_, console, language))
+            return kDataFailure;
         return Guarded(console, language, game_, [&] {
             json list = json::array();
             std::string text;

@@ -1,5 +1,8 @@
 #include "cli/Failures.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "cli/Command.h"
 #include "cli/Messages.h"
 #include "game/TableWriter.h"
@@ -33,6 +36,17 @@ std::string InOutErrorLine(const std::string& place, const fw::EInOutError& erro
         for (const game::Path& path : conflict->Spellings())
             line += " " + game::ToUtf8(path);
     return line + "\n";
+}
+
+bool RequireFolder(const std::string& path, Console& console, Language language)
+{
+    std::error_code ignored;
+    const game::Path folder = game::FromUtf8(path);
+    if (std::filesystem::is_directory(folder, ignored))
+        return true;
+    Message problem = std::filesystem::exists(folder, ignored) ? Message::NotAFolder : Message::NoSuchPath;
+    console.Err("xptable: " + path + ": " + std::string(Say(problem, language)) + "\n");
+    return false;
 }
 
 int UsageFailure(Console& console, Language language, const std::string& what)

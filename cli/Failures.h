@@ -18,6 +18,9 @@ std::string ReadErrorLine(const game::ReadError& error, Language language);
 // command's language, after the place it concerns.
 std::string InOutErrorLine(const std::string& place, const fw::EInOutError& error, Language language);
 
+// True for a folder; otherwise says why `path` is none on stderr.
+bool RequireFolder(const std::string& path, Console& console, Language language);
+
 // Wrong usage found after parsing: the reason, the value and the hint; returns exit code 2.
 int UsageFailure(Console& console, Language language, const std::string& what);
 

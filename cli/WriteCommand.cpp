@@ -1,8 +1,6 @@
 // `xptable write GAME --locks CHOICE --traps CHOICE --scrolls CHOICE [--dry-run]`: the file
 // the window would write for the same columns, through the one writer.
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 #include "app/CellAccess.h"
 #include "cli/Activity.h"
@@ -63,13 +61,9 @@ public:
                 return UsageFailure(console, language, "--" + std::string(ActivityKey(kActivities[i])) + ": " +
                                                            std::string(Say(ChoiceProblem(error->kind), language)) + ": " + error->value);
         }
-        const game::Path folder = game::FromUtf8(game_);
-        std::error_code ignored;
-        if (!std::filesystem::is_directory(folder, ignored)) {
-            Message problem = std::filesystem::exists(folder, ignored) ? Message::NotAFolder : Message::NoSuchPath;
-            console.Err("xptable: " + game_ + ": " + std::string(Say(problem, language)) + "\n");
+        if (!RequireFolder(game_, console, language))
             return kDataFailure;
-        }
+        const game::Path folder = game::FromUtf8(game_);
         return Guarded(console, language, game_, [&] { return Write::WriteChoices(choices, folder, console, language); });
     }
 
