@@ -6,9 +6,11 @@
 #include <system_error>
 
 #include "app/Version.h"
+#include "cli/Failures.h"
 #include "cli/JsonText.h"
 #include "cli/Messages.h"
 #include "cli/ShowOutput.h"
+#include "cli/Subcommand.h"
 #include "cli/TemplatesOutput.h"
 #include "game/Paths.h"
 
@@ -21,6 +23,8 @@ struct Choices {
     CLI::App* templates = nullptr;
     std::string path;
     bool json = false;
+    std::vector<std::unique_ptr<Subcommand>> more = MoreSubcommands();
+    std::vector<CLI::App*> moreApps;
 };
 
 // Russian help: CLI11's own headings, translated.
@@ -51,10 +55,14 @@ void Describe(CLI::App& app, Choices& choices, Language language)
 
     choices.templates = app.add_subcommand("templates", say(Message::TemplatesDescription))->group(group);
     choices.templates->add_flag("--json", choices.json, say(Message::TemplatesJsonFlag));
+    for (auto& each : choices.more)
+        choices.moreApps.push_back(each->Add(app, group, language));
 
     // The subcommands copy the help flag with CLI11's own group name: one name for all.
     const std::string options = language == Language::Russian ? "Параметры" : "Options";
-    for (CLI::App* each : {&app, choices.show, choices.templates})
+    std::vector<CLI::App*> all{&app, choices.show, choices.templates};
+    all.insert(all.end(), choices.moreApps.begin(), choices.moreApps.end());
+    for (CLI::App* each : all)
         for (CLI::Option* option : each->get_options())
             option->group(options);
 }
@@ -89,25 +97,6 @@ int ReportUsage(const CLI::App& app, const CLI::ParseError& error, const std::ve
                    language);
     console.Err("xptable: " + what + ". " + std::string(Say(Message::UsageHint, language)) + "\n");
     return kUsage;
-}
-
-// One line: the file and what is wrong with it. The reader's text names the file and offset
-// in English; in Russian they are named again around its reason.
-std::string ReadErrorLine(const game::ReadError& error, Language language)
-{
-    std::string what = error.what();
-    std::string place = game::ToUtf8(error.File());
-    std::string englishPlace = place + (error.Offset() ? " at offset " + std::to_string(*error.Offset()) : "");
-    if (language == Language::Russian && what.starts_with(englishPlace + ": ")) {
-        what.erase(0, englishPlace.size() + 2);
-        if (error.Offset())
-            place += ", " + std::string(Say(Message::Offset, language)) + " " + std::to_string(*error.Offset());
-        what = place + ": " + what;
-    }
-    for (char& c : what)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    return "xptable: " + what + "\n";
 }
 
 bool IsTableFileName(const game::Path& path)
@@ -160,6 +149,9 @@ int RunCommand(const std::vector<std::string>& args, Console& console, Language 
             console.Out(choices.json ? JsonText(TemplatesJson()) : TemplatesText(language));
             return kSuccess;
         }
+        for (size_t i = 0; i < choices.more.size(); ++i)
+            if (*choices.moreApps[i])
+                return choices.more[i]->Run(console, language);
         return Show(choices, console, language);
     } catch (const std::exception& e) {
         console.Err("xptable: " + std::string(Say(Message::Unexpected, language)) + ": " + e.what() + "\n");

@@ -1,4 +1,4 @@
-// The command `xptable`: its arguments, its two subcommands and its exit codes.
+// The command `xptable`: its arguments, its subcommands and its exit codes.
 #pragma once
 
 #include <string>

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "framework/Exceptions.h"
+
 namespace cli {
 
 namespace {
@@ -58,6 +60,47 @@ constexpr Entry kEntries[] = {
     {Message::Line, "line", "строка"},
     {Message::Level, "level", "уровень"},
     {Message::Identifier, "identifier", "обозначение"},
+    {Message::WriteDescription,
+     "Write the game's table: per activity a template or the current values, with values typed over levels 1, 2, ...; "
+     "the replaced table is kept",
+     "Записать таблицу игры: для каждого действия шаблон или текущие значения, с введёнными значениями уровней 1, 2, …; "
+     "заменяемая таблица сохраняется"},
+    {Message::GameDescription, "The game folder (the one with chitin.key)", "Каталог игры (тот, где chitin.key)"},
+    {Message::ChoiceDescription,
+     "0-5 (the window's list for the activity) or current, then optionally :VALUE,VALUE,... for levels 1, 2, ...; "
+     "current when not given",
+     "0-5 (список окна для этого действия) или current, затем при желании :ЗНАЧЕНИЕ,ЗНАЧЕНИЕ,... для уровней 1, 2, …; "
+     "по умолчанию current"},
+    {Message::DryRunFlag, "Print the table that would be written and write nothing",
+     "Показать таблицу, которая была бы записана, ничего не записывая"},
+    {Message::BackupsDescription, "List the back-ups of the table, newest first, with what each holds",
+     "Перечислить резервные копии таблицы, от новых к старым, и что в каждой"},
+    {Message::BackupsJsonFlag, "Print a JSON array", "Вывести массив JSON"},
+    {Message::RestoreDescription,
+     "Put back the newest back-up, or the one named, keeping the table it replaces",
+     "Вернуть последнюю резервную копию или названную, сохранив заменяемую таблицу"},
+    {Message::BackupNameDescription, "A back-up's name as 'xptable backups' prints it",
+     "Имя резервной копии, как его выводит xptable backups"},
+    {Message::NotAChoice, "not a choice (0-5 or current)", "не выбор (0-5 или current)"},
+    {Message::EmptyValue, "an empty value in", "пустое значение в"},
+    {Message::NotDigits, "a value of other characters than digits", "значение не из одних цифр"},
+    {Message::TooLong, "a value of more than four digits", "значение длиннее четырёх цифр"},
+    {Message::TooMany, "more values than the column has levels, at", "значений больше, чем уровней в столбце, на"},
+    {Message::CurrentRefused, "the game's current values cannot be written back as they are read",
+     "текущие значения игры нельзя записать обратно так, как они прочитаны"},
+    {Message::GiveChoice, "Give a template 0-5 for it", "Укажите для него шаблон 0-5"},
+    {Message::NotAFolder, "not a folder", "не каталог"},
+    {Message::NotABackupName, "not a back-up name", "не имя резервной копии"},
+    {Message::NoBackup, "no back-up", "нет резервной копии"},
+    {Message::Written, "Written:", "Записано:"},
+    {Message::KeptIn, "The replaced table was kept in:", "Заменённая таблица сохранена в:"},
+    {Message::KeptMarker, "The game had no table; going back removes it again:",
+     "Таблицы в игре не было; возврат снова удалит её:"},
+    {Message::Unchanged, "already holds this table; nothing changed", "уже содержит эту таблицу; ничего не изменено"},
+    {Message::Restored, "Restored", "Восстановлено"},
+    {Message::Removed, "Removed:", "Удалено:"},
+    {Message::NoTable, "no table", "нет таблицы"},
+    {Message::NoBackups, "No back-ups.", "Резервных копий нет."},
 };
 
 constexpr bool InOrder()
@@ -65,7 +108,7 @@ constexpr bool InOrder()
     for (size_t i = 0; i < std::size(kEntries); ++i)
         if (static_cast<size_t>(kEntries[i].message) != i)
             return false;
-    return std::size(kEntries) == static_cast<size_t>(Message::Identifier) + 1;
+    return std::size(kEntries) == static_cast<size_t>(Message::NoBackups) + 1;
 }
 static_assert(InOrder(), "one entry per message, in the enumeration's order");
 
@@ -75,6 +118,22 @@ std::string_view Say(Message message, Language language)
 {
     const Entry& entry = kEntries[static_cast<int>(message)];
     return language == Language::Russian ? entry.russian : entry.english;
+}
+
+std::string InOutErrorText(int code, Language language)
+{
+    if (language == Language::English)
+        return fw::FailureBoxText(fw::EInOutError::TextFor(code));
+    switch (code) {
+    case fw::kIoFileNotFound: return "Файл не найден.";
+    case fw::kIoInvalidFilename: return "Недопустимое имя файла.";
+    case fw::kIoTooManyOpenFiles: return "Слишком много открытых файлов.";
+    case fw::kIoAccessDenied: return "Доступ к файлу запрещён.";
+    case fw::kIoReadBeyondEnd: return "Чтение за концом файла.";
+    case fw::kIoDiskFull: return "Диск заполнен.";
+    case fw::kIoInvalidNumericInput: return "Неверный числовой ввод.";
+    default: return "Ошибка ввода-вывода " + std::to_string(code) + ".";
+    }
 }
 
 }  // namespace cli

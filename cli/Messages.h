@@ -2,6 +2,7 @@
 // errors stay in English, as the reader gives them.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "cli/Language.h"
@@ -15,8 +16,15 @@ enum class Message {
     SourceOverride, SourceArchive, SourceFile, SourceNone, Through, NotCompressed, Compressed,
     Cap, Default, Row, Label, MissingRow, Template, Custom, Findings, NoFindings, Line, Level,
     Identifier,
+    WriteDescription, GameDescription, ChoiceDescription, DryRunFlag, BackupsDescription, BackupsJsonFlag,
+    RestoreDescription, BackupNameDescription,
+    NotAChoice, EmptyValue, NotDigits, TooLong, TooMany, CurrentRefused, GiveChoice, NotAFolder,
+    NotABackupName, NoBackup, Written, KeptIn, KeptMarker, Unchanged, Restored, Removed, NoTable, NoBackups,
 };
 
 std::string_view Say(Message message, Language language);
+
+// A failed file operation's reason with the window's full stop: "I/O error 32." in English.
+std::string InOutErrorText(int code, Language language);
 
 }  // namespace cli

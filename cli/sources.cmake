@@ -1,12 +1,16 @@
 xp_native_sources(
   Activity.cpp
+  BackupCommands.cpp
   Command.cpp
+  Failures.cpp
   Language.cpp
   LevelRuns.cpp
   Messages.cpp
   ShowOutput.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp
+  WriteCommand.cpp
+  WriteReport.cpp
 )
 xp_posix_sources(ConsolePosix.cpp)
 xp_win_sources(ConsoleWin.cpp)

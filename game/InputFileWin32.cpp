@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "game/LongPath.h"
 #include "game/TableReading.h"
 
 namespace game {
@@ -19,7 +20,8 @@ std::string ErrorText(const char* what)
 
 InputFile::InputFile(Path path) : path_(std::move(path))
 {
-    HANDLE h = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    // The long form: a game folder may lie deeper than 259 characters.
+    HANDLE h = CreateFileW(files::LongForm(path_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         throw ReadError(path_, std::nullopt, ErrorText("cannot open the file"));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/Exceptions.h"
+#include "game/LongPath.h"
 
 namespace game::files {
 
@@ -14,8 +15,10 @@ namespace {
     throw fw::EInOutError(code ? static_cast<int>(code) : fallback);
 }
 
-// The long-path form, so that paths past 259 characters work: "C:\a" -> "\\?\C:\a",
-// "\\server\share" -> "\\?\UNC\server\share"; a path already in that form is kept.
+HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+}  // namespace
+
 std::wstring LongForm(const Path& path)
 {
     std::wstring text = path.native();
@@ -33,10 +36,6 @@ std::wstring LongForm(const Path& path)
         return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
-
-HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
-
-}  // namespace
 
 EntryKind KindOf(const Path& path)
 {

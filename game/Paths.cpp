@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <system_error>
 
+#include "framework/Exceptions.h"
+#include "game/OutputFiles.h"
+
 namespace game {
 
 std::string ToUtf8(const Path& path)
@@ -26,13 +29,16 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 std::vector<Path> FindSpellings(const Path& folder, std::string_view name)
 {
     std::vector<Path> found;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error), end;
-    for (; !error && it != end; it.increment(error)) {
-        Path entry = it->path();
-        if (SameNameIgnoringCase(ToUtf8(entry.filename()), name))
-            found.push_back(entry);
+    std::vector<Path> names;
+    // The platform's listing, which takes long paths on Windows; no folder has no spelling.
+    try {
+        names = files::ListFolder(folder);
+    } catch (const fw::EInOutError&) {
+        return found;
     }
+    for (const Path& entry : names)
+        if (SameNameIgnoringCase(ToUtf8(entry), name))
+            found.push_back(folder / entry);
     std::sort(found.begin(), found.end());
     return found;
 }

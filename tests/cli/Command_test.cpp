@@ -35,6 +35,11 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         {{"list"}, Language::English, 2, "", "xptable: unknown command: list. Run 'xptable --help' for help.\n"},
         {{"list"}, Language::Russian, 2, "", "xptable: неизвестная команда: list. Справка: xptable --help\n"},
         {{"show", "missing/x"}, Language::Russian, 1, "", "xptable: missing/x: нет такого файла или каталога\n"},
+        {{"write", "g", "--locks", "7"}, Language::English, 2, "", "xptable: --locks: not a choice (0-5 or current): 7. Run 'xptable --help' for help.\n"},
+        {{"write", "g", "--scrolls", "1:5,x"}, Language::Russian, 2, "", "xptable: --scrolls: значение не из одних цифр: x. Справка: xptable --help\n"},
+        {{"restore", "g", "a/../b"}, Language::Russian, 2, "", "xptable: не имя резервной копии: a/../b. Справка: xptable --help\n"},
+        {{"restore", "missing/x"}, Language::English, 1, "", "xptable: missing/x: no back-up\n"},
+        {{"backups", "missing/x"}, Language::Russian, 1, "", "xptable: missing/x: нет такого файла или каталога\n"},
     };
     for (const auto& c : cases) {
         Captured console;

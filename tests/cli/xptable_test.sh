@@ -73,6 +73,54 @@ done <<TABLE
 2|no path|show
 TABLE
 
+# write -> backups -> restore -> restore: each step keeps what it replaces, two restores
+# come back to the table before them, the marker removes the table again.
+game="$work/roundtrip"
+cp -r "$work/stock" "$game"
+table="$game/override/xpbonus.2da"
+expect 0 "dry run" write "$game" --traps 3 --locks 0 --scrolls 5:1234,7 --dry-run
+[ ! -e "$game/override" ] && [ ! -e "$game/xpbonus-backup" ] || fail "the dry run wrote"
+has out 'PICK_LOCK' "the dry run's table"
+expect 0 "first write" write "$game" --traps 3 --locks 0 --scrolls 5:1234,7
+has out "Written: $table" "first write"
+has out "The game had no table" "first write's marker"
+cp "$table" "$work/first.2da"
+expect 0 "show after write" show "$game" --json
+[ "$(grep -cE '"template": (0|3|null)$' "$work/out")" = 3 ] || fail "not locks 0, traps 3, custom scrolls: $(cat "$work/out")"
+expect 0 "second write" write "$game" --locks 2
+has out "The replaced table was kept in: $game/xpbonus-backup/" "second write"
+cp "$table" "$work/second.2da"
+expect 0 "backups" backups "$game"
+[ "$(wc -l <"$work/out")" = 2 ] || fail "backups: not two lines: $(cat "$work/out")"
+head -1 "$work/out" | grep -qE '^xpbonus-[0-9]{8}-[0-9]{6}-[0-9]{2}\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "newest back-up: $(cat "$work/out")"
+tail -1 "$work/out" | grep -qE '\.none  no table$' || fail "the marker: $(cat "$work/out")"
+marker="$(tail -1 "$work/out" | cut -d' ' -f1)"
+expect 0 "backups --json" backups "$game" --json
+has out '"templates": {' "backups --json"
+has out '"table": false' "backups --json marker"
+expect 0 "first restore" restore "$game"
+cmp -s "$table" "$work/first.2da" || fail "the first restore did not bring back the first write"
+expect 0 "second restore" restore "$game"
+cmp -s "$table" "$work/second.2da" || fail "two restores did not come back to the start"
+expect 0 "restore the marker" restore "$game" "$marker"
+has out "Removed: $table" "restore the marker"
+[ ! -e "$table" ] || fail "the marker did not remove the table"
+expect 0 "backups after" backups "$game"
+[ "$(wc -l <"$work/out")" = 5 ] || fail "not five back-ups after three restores: $(cat "$work/out")"
+
+# What the command refuses: the game's current values that would not be written as read, and
+# a back-up name that leaves the back-up folder.
+cp -r "$work/modded" "$work/refused"
+expect 1 "current with a leading zero" write "$work/refused" --traps 1
+has err '[leading-zero] line 4' "refused current"
+[ ! -e "$work/refused/xpbonus-backup" ] || fail "a refused write left a back-up"
+expect 0 "explicit locks" write "$work/refused" --locks 1 --dry-run
+expect 1 "no table to take" write "$work/empty" --locks 1
+has err '[missing]' "no table"
+expect 2 "a path as back-up name" restore "$game" ../x
+expect 1 "no back-up" restore "$work/stock"
+has err 'no back-up' "no back-up"
+
 # Russian, by the first locale variable that is set.
 status=0
 LANG=ru_RU.UTF-8 LC_ALL= LC_MESSAGES= "$xptable" show "$work/nothing" 2>"$work/err" || status=$?

@@ -56,6 +56,38 @@ done <<TABLE
 2|unknown option|templates --xml
 TABLE
 
+# write -> backups -> restore -> restore in a Cyrillic game folder past 260 characters: the
+# same files as the native command's, each step keeping what it replaces.
+long="$cyrillic/$(printf 'длинная-папка-%.0s' 1 2 3 4 5 6)1/$(printf 'ещё-глубже-%.0s' 1 2 3 4 5 6 7)2/$(printf 'уровень-%.0s' 1 2 3 4 5 6 7 8)3/$(printf 'Игра-%.0s' 1 2 3 4 5 6 7 8 9 10)4"
+mkdir -p "$long" && cp -r "$work/stock/." "$long"
+cp -r "$work/stock" "$work/native-game"
+# Wine shows the Linux root as Z: (winepath itself stops at 260 characters).
+game="Z:${long//\//\\}"
+[ "${#game}" -gt 260 ] || fail "the game folder is only ${#game} characters long"
+step() {  # step WHAT ARGS...: the Wine command on the long folder, the native one on its copy
+  local what="$1" status=0; shift
+  wine_xptable "$1" "$game" "${@:2}" >"$work/wine.out" 2>"$work/err" || status=$?
+  [ "$status" = 0 ] || fail "$what: wine exit $status ($(head -c 300 "$work/err"))"
+  "$native" "$1" "$work/native-game" "${@:2}" >/dev/null || fail "$what: native exit $?"
+  if [ -e "$work/native-game/override/xpbonus.2da" ]; then
+    cmp -s "$long/override/xpbonus.2da" "$work/native-game/override/xpbonus.2da" || fail "$what: the files differ"
+  else
+    [ ! -e "$long/override/xpbonus.2da" ] || fail "$what: the table was not removed"
+  fi
+}
+step "first write" write --traps 3 --locks 0 --scrolls 5:1234,7
+grep -qF 'Written: ' "$work/wine.out" || fail "first write: $(cat "$work/wine.out")"
+step "second write" write --locks 2
+step "backups" backups
+head -1 "$work/wine.out" | grep -qE '\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "backups: $(cat "$work/wine.out")"
+marker="$(tail -1 "$work/wine.out" | cut -d' ' -f1)"
+step "first restore" restore
+step "second restore" restore
+cmp -s "$long/override/xpbonus.2da" <("$native" write "$work/stock" --traps 3 --locks 2 --scrolls 5:1234,7 --dry-run) ||
+  fail "two restores did not come back to the second write"
+step "restore the marker" restore "$marker"
+[ "$(ls "$long/xpbonus-backup" | wc -l)" = 5 ] || fail "not five back-ups: $(ls "$long/xpbonus-backup")"
+
 # Russian: Wine takes the user's interface language from the locale.
 status=0
 LC_ALL=ru_RU.UTF-8 wine_xptable show 'Z:\nothing\here' 2>"$work/err" || status=$?

@@ -1,0 +1,165 @@
+// `xptable backups GAME [--json]` and `xptable restore GAME [BACKUP]`: the back-ups the writer
+// keeps, and going back to one of them through the same writer, which keeps what it replaces.
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Activity.h"
+#include "cli/Command.h"
+#include "cli/Failures.h"
+#include "cli/JsonText.h"
+#include "cli/Messages.h"
+#include "cli/Subcommand.h"
+#include "cli/WriteReport.h"
+#include "game/OutputFiles.h"
+#include "game/TableWriter.h"
+
+namespace cli {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string NameOf(const game::Backup& backup)
+{
+    return game::ToUtf8(backup.path.filename());
+}
+
+// What a back-up holds per activity: the matching template's list index, or none for custom.
+// A back-up the reader cannot take gives its reason instead.
+struct Holding {
+    std::optional<game::TableReading> reading;
+    std::string error;
+};
+
+Holding Hold(const game::Backup& backup)
+{
+    if (backup.marker)
+        return {};
+    try {
+        return {game::ReadTableFile(backup.path), {}};
+    } catch (const game::ReadError& e) {
+        return {std::nullopt, e.what()};
+    }
+}
+
+std::string HoldingText(const game::Backup& backup, const Holding& holding, Language language)
+{
+    if (backup.marker)
+        return std::string(Say(Message::NoTable, language));
+    if (!holding.reading)
+        return holding.error;
+    std::string text;
+    for (const game::ActivityReading& a : holding.reading->activities)
+        text += (text.empty() ? "" : ", ") + ActivityName(a.activity, language) + " " +
+                (a.templateChoice ? std::to_string(*a.templateChoice) : std::string(Say(Message::Custom, language)));
+    return text;
+}
+
+json HoldingJson(const game::Backup& backup, const Holding& holding)
+{
+    json entry = {{"name", NameOf(backup)}, {"path", game::ToUtf8(backup.path)}, {"table", !backup.marker}};
+    if (holding.reading) {
+        json templates = json::object();
+        for (const game::ActivityReading& a : holding.reading->activities)
+            templates[std::string(ActivityKey(a.activity))] = a.templateChoice ? json(*a.templateChoice) : json("custom");
+        entry["templates"] = templates;
+    } else if (!backup.marker) {
+        entry["error"] = holding.error;
+    }
+    return entry;
+}
+
+class Backups : public Subcommand {
+public:
+    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    {
+        auto say = [language](Message m) { return std::string(Say(m, language)); };
+        CLI::App* sub = app.add_subcommand("backups", say(Message::BackupsDescription))->group(group);
+        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
+        sub->add_flag("--json", json_, say(Message::BackupsJsonFlag));
+        return sub;
+    }
+
+    int Run(Console& console, Language language) override
+    {
+        if (!RequireFolder(game_, console, language))
+            return kDataFailure;
+        return Guarded(console, language, game_, [&] {
+            json list = json::array();
+            std::string text;
+            for (const game::Backup& backup : game::ListBackups(game::FromUtf8(game_))) {
+                Holding holding = Hold(backup);
+                list.push_back(HoldingJson(backup, holding));
+                text += NameOf(backup) + "  " + HoldingText(backup, holding, language) + "\n";
+            }
+            if (text.empty())
+                text = std::string(Say(Message::NoBackups, language)) + "\n";
+            console.Out(json_ ? JsonText(list) : text);
+            return kSuccess;
+        });
+    }
+
+private:
+    std::string game_;
+    bool json_ = false;
+};
+
+class Restore : public Subcommand {
+public:
+    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    {
+        auto say = [language](Message m) { return std::string(Say(m, language)); };
+        CLI::App* sub = app.add_subcommand("restore", say(Message::RestoreDescription))->group(group);
+        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
+        sub->add_option("BACKUP", name_, say(Message::BackupNameDescription));
+        return sub;
+    }
+
+    int Run(Console& console, Language language) override
+    {
+        // Only a name from the back-up folder: nothing else on the disk is put in the game.
+        if (name_.find_first_of("/\\") != std::string::npos || name_.find("..") != std::string::npos)
+            return UsageFailure(console, language, std::string(Say(Message::NotABackupName, language)) + ": " + name_);
+        return Guarded(console, language, game_, [&] { return Restore::PutBack(console, language); });
+    }
+
+private:
+    int PutBack(Console& console, Language language)
+    {
+        const game::Path folder = game::FromUtf8(game_);
+        std::vector<game::Backup> backups = game::ListBackups(folder);
+        auto found = std::find_if(backups.begin(), backups.end(),
+                                  [&](const game::Backup& b) { return name_.empty() || NameOf(b) == name_; });
+        if (found == backups.end()) {
+            console.Err("xptable: " + game_ + ": " + std::string(Say(Message::NoBackup, language)) +
+                        (name_.empty() ? "" : " " + name_) + "\n");
+            return kDataFailure;
+        }
+        game::WriteResult result =
+            found->marker ? game::RemoveTable(folder) : game::WriteTable(folder, game::files::ReadWhole(found->path));
+        const std::string target = game::ToUtf8(result.target);
+        console.Out(WriteReport(result,
+                                found->marker ? std::string(Say(Message::Removed, language)) + " " + target
+                                              : std::string(Say(Message::Restored, language)) + " " + NameOf(*found) + ": " + target,
+                                language));
+        return kSuccess;
+    }
+
+    std::string game_;
+    std::string name_;
+};
+
+}  // namespace
+
+std::unique_ptr<Subcommand> BackupsCommand()
+{
+    return std::make_unique<Backups>();
+}
+
+std::unique_ptr<Subcommand> RestoreCommand()
+{
+    return std::make_unique<Restore>();
+}
+
+}  // namespace cli

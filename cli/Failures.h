@@ -1,0 +1,31 @@
+// The command's one-line failure reports on stderr, shared by its subcommands.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "cli/Console.h"
+#include "cli/Language.h"
+#include "framework/Exceptions.h"
+#include "game/TableReading.h"
+
+namespace cli {
+
+// The file and what is wrong with it, as the reader reports it.
+std::string ReadErrorLine(const game::ReadError& error, Language language);
+
+// The reason a file operation failed, as the window shows it ("I/O error 32."), in the
+// command's language, after the place it concerns.
+std::string InOutErrorLine(const std::string& place, const fw::EInOutError& error, Language language);
+
+// True for a folder; otherwise says why `path` is none on stderr.
+bool RequireFolder(const std::string& path, Console& console, Language language);
+
+// Wrong usage found after parsing: the reason, the value and the hint; returns exit code 2.
+int UsageFailure(Console& console, Language language, const std::string& what);
+
+// Runs `body`, turning the reader's and the file layer's failures into exit code 1 with
+// their line on stderr; `place` names what a file failure concerns.
+int Guarded(Console& console, Language language, const std::string& place, const std::function<int()>& body);
+
+}  // namespace cli

@@ -1,0 +1,106 @@
+// `xptable write GAME --locks CHOICE --traps CHOICE --scrolls CHOICE [--dry-run]`: the file
+// the window would write for the same columns, through the one writer.
+#include <array>
+
+#include "app/CellAccess.h"
+#include "cli/Activity.h"
+#include "cli/Command.h"
+#include "cli/Failures.h"
+#include "cli/Messages.h"
+#include "cli/Subcommand.h"
+#include "cli/WriteChoice.h"
+#include "cli/WriteReport.h"
+#include "game/TableWriter.h"
+
+namespace cli {
+
+namespace {
+
+constexpr game::Activity kActivities[] = {game::Activity::Locks, game::Activity::Traps, game::Activity::Scrolls};
+
+Message ChoiceProblem(ChoiceError::Kind kind)
+{
+    switch (kind) {
+    case ChoiceError::NotAChoice: return Message::NotAChoice;
+    case ChoiceError::EmptyValue: return Message::EmptyValue;
+    case ChoiceError::NotDigits: return Message::NotDigits;
+    case ChoiceError::TooLong: return Message::TooLong;
+    case ChoiceError::TooMany: break;
+    }
+    return Message::TooMany;
+}
+
+// "xptable: Traps current: the game's current values ...: [leading-zero] line 4: ...; give ..."
+std::string RefusalLine(game::Activity activity, const game::Finding& finding, Language language)
+{
+    std::string where = finding.line ? std::string(Say(Message::Line, language)) + " " + std::to_string(*finding.line) + ": " : "";
+    return "xptable: " + ActivityName(activity, language) + " current: " + std::string(Say(Message::CurrentRefused, language)) +
+           ": [" + finding.code + "] " + where + finding.message + " " + std::string(Say(Message::GiveChoice, language)) + ".\n";
+}
+
+class Write : public Subcommand {
+public:
+    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    {
+        auto say = [language](Message m) { return std::string(Say(m, language)); };
+        CLI::App* sub = app.add_subcommand("write", say(Message::WriteDescription))->group(group);
+        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
+        for (int i = 0; i < 3; ++i)
+            sub->add_option("--" + std::string(ActivityKey(kActivities[i])), texts_[i], say(Message::ChoiceDescription))
+                ->type_name("CHOICE");
+        sub->add_flag("--dry-run", dryRun_, say(Message::DryRunFlag));
+        return sub;
+    }
+
+    int Run(Console& console, Language language) override
+    {
+        std::array<Choice, 3> choices;
+        for (int i = 0; i < 3; ++i) {
+            int levels = kActivities[i] == game::Activity::Scrolls ? app::kScrollLevelCount : app::kLevelCount;
+            if (auto error = ParseChoice(texts_[i], levels, choices[i]))
+                return UsageFailure(console, language, "--" + std::string(ActivityKey(kActivities[i])) + ": " +
+                                                           std::string(Say(ChoiceProblem(error->kind), language)) + ": " + error->value);
+        }
+        if (!RequireFolder(game_, console, language))
+            return kDataFailure;
+        const game::Path folder = game::FromUtf8(game_);
+        return Guarded(console, language, game_, [&] { return Write::WriteChoices(choices, folder, console, language); });
+    }
+
+private:
+    int WriteChoices(const std::array<Choice, 3>& choices, const game::Path& folder, Console& console, Language language)
+    {
+        std::optional<game::TableReading> current;
+        for (int i = 0; i < 3; ++i) {
+            if (choices[i].listIndex)
+                continue;
+            if (!current)
+                current = game::ReadGameTable(folder);
+            if (auto finding = CurrentRefusal(*current, kActivities[i])) {
+                console.Err(RefusalLine(kActivities[i], *finding, language));
+                return kDataFailure;
+            }
+        }
+        const std::string bytes = TableBytes(choices, current ? &*current : nullptr);
+        if (dryRun_)
+            console.Out(bytes);
+        else {
+            game::WriteResult result = game::WriteTable(folder, bytes);
+            console.Out(WriteReport(result, std::string(Say(Message::Written, language)) + " " + game::ToUtf8(result.target), language));
+        }
+        return kSuccess;
+    }
+
+    std::string game_;
+    std::array<std::string, 3> texts_{"current", "current", "current"};
+    bool dryRun_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Subcommand> WriteCommand()
+{
+    return std::make_unique<Write>();
+}
+
+}  // namespace cli
