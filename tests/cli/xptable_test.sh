@@ -83,7 +83,7 @@ expect 0 "dry run" write "$game" --traps 3 --locks 0 --scrolls 5:1234,7 --dry-ru
 has out 'PICK_LOCK' "the dry run's table"
 expect 0 "first write" write "$game" --traps 3 --locks 0 --scrolls 5:1234,7
 has out "Written: $table" "first write"
-has out "The game had no table" "first write's marker"
+has out "There was no table in override" "first write's marker"
 cp "$table" "$work/first.2da"
 expect 0 "show after write" show "$game" --json
 [ "$(grep -cE '"template": (0|3|null)$' "$work/out")" = 3 ] || fail "not locks 0, traps 3, custom scrolls: $(cat "$work/out")"
