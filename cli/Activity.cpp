@@ -4,6 +4,7 @@
 #include "app/ChoiceTexts.h"
 #include "app/Templates.h"
 #include "framework/Cp1251Utf8.h"
+#include "game/TemplateMatch.h"
 
 namespace cli {
 
@@ -31,12 +32,7 @@ std::string ActivityName(game::Activity activity, Language language)
 
 int ActivityColumn(game::Activity activity)
 {
-    switch (activity) {
-    case game::Activity::Locks: return app::kLocksColumn;
-    case game::Activity::Traps: return app::kTrapsColumn;
-    case game::Activity::Scrolls: break;
-    }
-    return app::kScrollsColumn;
+    return game::GridColumn(activity);
 }
 
 std::string ChoiceTextUtf8(game::Activity activity, int choice)

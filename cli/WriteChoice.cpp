@@ -6,6 +6,7 @@
 #include "app/Digits.h"
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
+#include "cli/Activity.h"
 
 namespace cli {
 
@@ -13,17 +14,6 @@ namespace {
 
 constexpr std::string_view kCurrent = "current";
 constexpr size_t kMostDigits = 4;  // what the window's grid takes
-
-// The window's grid column that holds the activity.
-int ColumnOf(game::Activity activity)
-{
-    switch (activity) {
-    case game::Activity::Locks: return app::kLocksColumn;
-    case game::Activity::Traps: return app::kTrapsColumn;
-    case game::Activity::Scrolls: break;
-    }
-    return app::kScrollsColumn;
-}
 
 int LevelsOf(game::Activity activity)
 {
@@ -89,7 +79,7 @@ std::string TableBytes(const std::array<Choice, 3>& byActivity, const game::Tabl
     for (int row = 0; row < 3; ++row) {
         auto activity = static_cast<game::Activity>(row);
         const Choice& choice = byActivity[row];
-        int column = ColumnOf(activity);
+        int column = ActivityColumn(activity);
         if (choice.listIndex) {
             app::CopyColumn(app::BuiltInTemplates().Lines(app::TemplateForChoice(column, *choice.listIndex)), column,
                             cells);

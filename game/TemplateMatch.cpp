@@ -9,9 +9,7 @@
 
 namespace game {
 
-namespace {
-
-int Column(Activity activity)
+int GridColumn(Activity activity)
 {
     switch (activity) {
     case Activity::Locks: return app::kLocksColumn;
@@ -20,6 +18,8 @@ int Column(Activity activity)
     }
     return app::kScrollsColumn;
 }
+
+namespace {
 
 // The values of every template, by position, converted once.
 const std::vector<std::vector<std::int32_t>>& TemplateValues()
@@ -41,7 +41,7 @@ const std::vector<std::vector<std::int32_t>>& TemplateValues()
 std::optional<int> MatchTemplate(Activity activity, const std::array<std::int32_t, kLevels>& levels)
 {
     for (int choice = 0; choice < app::kCustomChoice; ++choice) {
-        const auto& values = TemplateValues()[std::size_t(app::TemplateForChoice(Column(activity), choice))];
+        const auto& values = TemplateValues()[std::size_t(app::TemplateForChoice(GridColumn(activity), choice))];
         if (std::equal(values.begin(), values.end(), levels.begin()))
             return choice;
     }
