@@ -10,6 +10,7 @@
 
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
+#include "../framework/InOutCode.h"
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
 #include "framework/Application.h"
@@ -70,16 +71,6 @@ CellTable StartingTable()
     return cells;
 }
 
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const fw::EInOutError& e) {
-        return e.ErrorCode();
-    }
-    return 0;
-}
-
 TEST(XpBonusWriter, OverrideFolderIsInsideTheGameFolder)
 {
     struct Case {
@@ -105,7 +96,7 @@ TEST(XpBonusWriter, TextsThatAreNoAbsolutePathFailWithInvalidFilename)
     for (const char* folder : folders) {
         SCOPED_TRACE(folder);
         CellTable cells = StartingTable();
-        EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
     }
 }
 
@@ -115,7 +106,7 @@ TEST(XpBonusWriter, UnrepresentableFolderNameCreatesNothing)
     // A folder name outside code page 1251 arrives with '?' in place of its letters.
     std::string folder = scratch.Narrow() + "\\" + fw::Narrow(L"\x65e\x672");
     CellTable cells = StartingTable();
-    EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
+    EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(folder, cells); }), fw::kIoInvalidFilename);
     EXPECT_TRUE(Entries(scratch.Path()).empty());
 }
 
@@ -237,7 +228,7 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
         CellTable cells = StartingTable();
         cells.SetCell(kLocksColumn, 3, "");
         cells.SetCell(kTrapsColumn, 3, "");
-        EXPECT_EQ(CodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, c.options); }), c.expectedCode);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, c.options); }), c.expectedCode);
 
         EXPECT_EQ(Entries(folder), before);
         EXPECT_EQ(ReadBytes(folder + L"\\xpbonus.2da"), oldBytes);
@@ -275,7 +266,7 @@ TEST(XpBonusWriter, FailedWriteShowsNoSuccessBox)
 {
     CellTable cells = StartingTable();
     testing_support::BoxWatcher watcher;
-    EXPECT_EQ(CodeOf([&] { WriteXpBonus("C:\\bad|name", cells); }), fw::kIoInvalidFilename);
+    EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonus("C:\\bad|name", cells); }), fw::kIoInvalidFilename);
     fw::Application::Instance().ProcessMessages();
     EXPECT_FALSE(watcher.Seen().found);
 }

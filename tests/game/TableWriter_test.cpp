@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "../framework/InOutCode.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -68,16 +70,6 @@ game::WriteOptions FixedClock(int second = 52)
     game::WriteOptions options;
     options.localTime = [second] { return At(second); };
     return options;
-}
-
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const fw::EInOutError& e) {
-        return e.ErrorCode();
-    }
-    return 0;
 }
 
 TEST(TableWriter, BackupNamesCountUpWithinTheirSecond)
@@ -196,7 +188,7 @@ TEST(TableWriter, FailuresReplaceNothingAndLeaveNothingBehind)
             Put(game.path / c.inTheWay, "in the way");
         std::vector<std::string> before = Names(game.path), overrideBefore = Names(game.path / "override");
         std::string bytes = std::string(kNew) + std::string(300, 'x');
-        EXPECT_EQ(CodeOf([&] { game::WriteTable(game.path, bytes, c.options); }), c.code);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(game.path, bytes, c.options); }), c.code);
         EXPECT_EQ(Names(game.path), before);
         EXPECT_EQ(Names(game.path / "override"), overrideBefore);
         if (table) {
@@ -233,7 +225,7 @@ TEST(TableWriter, ExistingSpellingsAreUsedAndLinksOrTwinsRefused)
             fs::create_directories(game.path / folder);
         if (c.link)
             fs::create_directory_symlink(elsewhere.path, game.path / c.link);
-        EXPECT_EQ(CodeOf([&] { game::WriteTable(game.path, kNew, FixedClock()); }), c.code);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(game.path, kNew, FixedClock()); }), c.code);
         EXPECT_TRUE(Names(elsewhere.path).empty()) << "nothing written through a link";
         if (c.written) {
             EXPECT_EQ(Read(game.path / c.written), kNew);
