@@ -77,25 +77,6 @@ game::Path GameFolderOf(const std::wstring& overrideFolder)
     return game::Path(game);
 }
 
-// The test's block writer, which works on the platform's handle, in the routine's terms.
-game::WriteOptions RoutineOptions(const WriteOptions& options)
-{
-    game::WriteOptions routine;
-    if (!options.blockWriter)
-        return routine;
-    routine.blockWriter = [writer = options.blockWriter](game::files::OutputFile& file, std::string_view block) {
-        DWORD written = 0;
-        SetLastError(0);
-        if (!writer(reinterpret_cast<HANDLE>(file.Native()), block.data(), static_cast<DWORD>(block.size()),
-                    &written)) {
-            DWORD code = GetLastError();
-            throw fw::EInOutError(code ? static_cast<int>(code) : fw::kIoDiskFull);
-        }
-        return static_cast<std::size_t>(written);
-    };
-    return routine;
-}
-
 }  // namespace
 
 std::wstring OverrideFolderFor(const std::string& gameFolder)
@@ -109,7 +90,7 @@ std::wstring OverrideFolderFor(const std::string& gameFolder)
     return LongPathForm(full);
 }
 
-std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, const WriteOptions& options)
+std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
 {
     game::Path game = GameFolderOf(OverrideFolderFor(gameFolder));
     // Each line is built as the file takes it, so a failure leaves the rows after it untouched.
@@ -120,7 +101,11 @@ std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, 
             return std::nullopt;
         return builders[next++](cells) + "\r\n";
     };
-    return game::WriteTable(game, lines, RoutineOptions(options)).target.native();
+    game::WriteOptions options;
+    options.files = &files;
+    // Once the table is replaced the write has succeeded, even if its folder could not be
+    // flushed afterwards: the success box says what the player needs to know.
+    return game::WriteTable(game, lines, options).target.native();
 }
 
 void ShowWriteSuccess()

@@ -5,14 +5,9 @@
 #include <string>
 
 #include "app/CellAccess.h"
-#include "framework/TextFile.h"
+#include "game/FileSystem.h"
 
 namespace app {
-
-struct WriteOptions {
-    // Replaces the platform's block write (tests use it to fail mid-way).
-    fw::TextFile::BlockWriter blockWriter;
-};
 
 // The override folder of a game folder, in the platform's long-path form
 // ("D:\Games\BG2" -> "\\?\D:\Games\BG2\override"). A text that is not an absolute
@@ -23,7 +18,8 @@ std::wstring OverrideFolderFor(const std::string& gameFolder);
 // from the cells, keeping the table it replaces in the game folder's xpbonus-backup
 // folder. On failure raises EInOutError and leaves the old file as it was and no
 // temporary file or back-up behind. Returns the path written.
-std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, const WriteOptions& options = {});
+std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells,
+                              game::FileSystem& files = game::PlatformFiles());
 
 // The write button: writes the file, then shows the success message.
 void WriteXpBonus(const std::string& gameFolder, CellAccess& cells);

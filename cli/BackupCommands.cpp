@@ -9,9 +9,10 @@
 #include "cli/Failures.h"
 #include "cli/JsonText.h"
 #include "cli/Messages.h"
+#include "cli/Printable.h"
 #include "cli/Subcommand.h"
 #include "cli/WriteReport.h"
-#include "game/OutputFiles.h"
+#include "game/Limits.h"
 #include "game/TableWriter.h"
 
 namespace cli {
@@ -25,6 +26,15 @@ std::string NameOf(const game::Backup& backup)
     return game::ToUtf8(backup.path.filename());
 }
 
+// "not a regular file (a folder)": why a back-up is never read nor put back.
+std::string OddKindText(game::EntryKind kind, Language language)
+{
+    Message what = kind == game::EntryKind::Folder ? Message::AFolder
+                   : kind == game::EntryKind::Link ? Message::ALink
+                                                   : Message::APipeOrDevice;
+    return std::string(Say(Message::NotRegular, language)) + " (" + std::string(Say(what, language)) + ")";
+}
+
 // What a back-up holds per activity: the matching template's list index, or none for custom.
 // A back-up the reader cannot take gives its reason instead.
 struct Holding {
@@ -32,8 +42,10 @@ struct Holding {
     std::string error;
 };
 
-Holding Hold(const game::Backup& backup)
+Holding Hold(const game::Backup& backup, Language language)
 {
+    if (backup.kind != game::EntryKind::File)
+        return {std::nullopt, OddKindText(backup.kind, language)};
     if (backup.marker)
         return {};
     try {
@@ -45,10 +57,10 @@ Holding Hold(const game::Backup& backup)
 
 std::string HoldingText(const game::Backup& backup, const Holding& holding, Language language)
 {
+    if (!holding.error.empty())
+        return Printable(holding.error);
     if (backup.marker)
         return std::string(Say(Message::NoTable, language));
-    if (!holding.reading)
-        return holding.error;
     std::string text;
     for (const game::ActivityReading& a : holding.reading->activities)
         text += (text.empty() ? "" : ", ") + ActivityName(a.activity, language) + " " +
@@ -64,7 +76,7 @@ json HoldingJson(const game::Backup& backup, const Holding& holding)
         for (const game::ActivityReading& a : holding.reading->activities)
             templates[std::string(ActivityKey(a.activity))] = a.templateChoice ? json(*a.templateChoice) : json("custom");
         entry["templates"] = templates;
-    } else if (!backup.marker) {
+    } else if (!holding.error.empty()) {
         entry["error"] = holding.error;
     }
     return entry;
@@ -83,15 +95,15 @@ public:
 
     int Run(Console& console, Language language) override
     {
-        if (!RequireFolder(game_, console, language))
+        if (!RequireGame(game_, console, language))
             return kDataFailure;
         return Guarded(console, language, game_, [&] {
             json list = json::array();
             std::string text;
-            for (const game::Backup& backup : game::ListBackups(game::FromUtf8(game_))) {
-                Holding holding = Hold(backup);
+            for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FromUtf8(game_))) {
+                Holding holding = Hold(backup, language);
                 list.push_back(HoldingJson(backup, holding));
-                text += NameOf(backup) + "  " + HoldingText(backup, holding, language) + "\n";
+                text += Printable(NameOf(backup)) + "  " + HoldingText(backup, holding, language) + "\n";
             }
             if (text.empty())
                 text = std::string(Say(Message::NoBackups, language)) + "\n";
@@ -112,15 +124,19 @@ public:
         auto say = [language](Message m) { return std::string(Say(m, language)); };
         CLI::App* sub = app.add_subcommand("restore", say(Message::RestoreDescription))->group(group);
         sub->add_option("GAME", game_, say(Message::GameDescription))->required();
-        sub->add_option("BACKUP", name_, say(Message::BackupNameDescription));
+        named_ = sub->add_option("BACKUP", name_, say(Message::BackupNameDescription));
         return sub;
     }
 
     int Run(Console& console, Language language) override
     {
         // Only a name from the back-up folder: nothing else on the disk is put in the game.
+        if (named_->count() > 0 && name_.empty())
+            return UsageFailure(console, language, std::string(Say(Message::EmptyBackupName, language)));
         if (name_.find_first_of("/\\") != std::string::npos || name_.find("..") != std::string::npos)
             return UsageFailure(console, language, std::string(Say(Message::NotABackupName, language)) + ": " + name_);
+        if (!RequireGame(game_, console, language))
+            return kDataFailure;
         return Guarded(console, language, game_, [&] { return Restore::PutBack(console, language); });
     }
 
@@ -128,26 +144,35 @@ private:
     int PutBack(Console& console, Language language)
     {
         const game::Path folder = game::FromUtf8(game_);
-        std::vector<game::Backup> backups = game::ListBackups(folder);
-        auto found = std::find_if(backups.begin(), backups.end(),
-                                  [&](const game::Backup& b) { return name_.empty() || NameOf(b) == name_; });
-        if (found == backups.end()) {
-            console.Err("xptable: " + game_ + ": " + std::string(Say(Message::NoBackup, language)) +
-                        (name_.empty() ? "" : " " + name_) + "\n");
-            return kDataFailure;
+        std::vector<game::Backup> backups = game::ListBackups(game::PlatformFiles(), folder);
+        // The newest is the newest that can be put back; a name is taken as it is.
+        auto found = std::find_if(backups.begin(), backups.end(), [&](const game::Backup& b) {
+            return name_.empty() ? b.kind == game::EntryKind::File : NameOf(b) == name_;
+        });
+        if (found == backups.end())
+            return Report(console, kDataFailure,
+                          game_ + ": " + std::string(Say(Message::NoBackup, language)) + (name_.empty() ? "" : " " + name_));
+        if (found->kind != game::EntryKind::File)
+            return Report(console, kDataFailure,
+                          game::ToUtf8(found->path) + ": " + OddKindText(found->kind, language) + ": " +
+                              std::string(Say(Message::NotRestored, language)));
+        std::string bytes;
+        std::vector<std::string> laterRows;
+        if (!found->marker) {
+            bytes = game::PlatformFiles().ReadWhole(found->path, game::kMaxTableSize);
+            laterRows = game::ReadTableBytes(bytes, {}).laterRows;
         }
-        game::WriteResult result =
-            found->marker ? game::RemoveTable(folder) : game::WriteTable(folder, game::files::ReadWhole(found->path));
+        game::WriteResult result = found->marker ? game::RemoveTable(folder) : game::WriteTable(folder, bytes);
         const std::string target = game::ToUtf8(result.target);
-        console.Out(WriteReport(result,
-                                found->marker ? std::string(Say(Message::Removed, language)) + " " + target
-                                              : std::string(Say(Message::Restored, language)) + " " + NameOf(*found) + ": " + target,
-                                language));
-        return kSuccess;
+        const std::string done = found->marker
+                                     ? std::string(Say(Message::Removed, language)) + " " + target
+                                     : std::string(Say(Message::Restored, language)) + " " + NameOf(*found) + ": " + target;
+        return ReportWrite(console, language, result, done, laterRows);
     }
 
     std::string game_;
     std::string name_;
+    CLI::Option* named_ = nullptr;
 };
 
 }  // namespace

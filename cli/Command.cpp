@@ -95,8 +95,7 @@ int ReportUsage(const CLI::App& app, const CLI::ParseError& error, const std::ve
                    : Is<CLI::ExtrasError>(error) ? Message::ExtraArguments
                                                  : Message::BadArguments,
                    language);
-    console.Err("xptable: " + what + ". " + std::string(Say(Message::UsageHint, language)) + "\n");
-    return kUsage;
+    return UsageFailure(console, language, what);
 }
 
 bool IsTableFileName(const game::Path& path)
@@ -109,8 +108,7 @@ int Show(const Choices& choices, Console& console, Language language)
     const game::Path path = game::FromUtf8(choices.path);
     std::error_code error;
     auto fail = [&](Message problem) {
-        console.Err("xptable: " + choices.path + ": " + std::string(Say(problem, language)) + "\n");
-        return kDataFailure;
+        return Report(console, kDataFailure, choices.path + ": " + std::string(Say(problem, language)));
     };
     game::TableReading reading;
     try {
@@ -123,16 +121,13 @@ int Show(const Choices& choices, Console& console, Language language)
         else
             reading = game::ReadTableFile(path);
     } catch (const game::ReadError& e) {
-        console.Err(ReadErrorLine(e, language));
-        return kDataFailure;
+        return Report(console, kDataFailure, ReadErrorText(e, language));
     }
     console.Out(choices.json ? JsonText(ShowJson(reading)) : ShowText(reading, language));
     return kSuccess;
 }
 
-}  // namespace
-
-int RunCommand(const std::vector<std::string>& args, Console& console, Language language)
+int RunOnce(const std::vector<std::string>& args, Console& console, Language language)
 {
     try {
         CLI::App app(std::string(Say(Message::AppDescription, language)), "xptable");
@@ -154,9 +149,20 @@ int RunCommand(const std::vector<std::string>& args, Console& console, Language 
                 return choices.more[i]->Run(console, language);
         return Show(choices, console, language);
     } catch (const std::exception& e) {
-        console.Err("xptable: " + std::string(Say(Message::Unexpected, language)) + ": " + e.what() + "\n");
-        return kDataFailure;
+        return Report(console, kDataFailure, std::string(Say(Message::Unexpected, language)) + ": " + e.what());
     }
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string>& args, Console& console, Language language)
+{
+    int code = RunOnce(args, console, language);
+    // Output that did not arrive is a failure, never a success with nothing said.
+    if (int failure = console.OutFailure())
+        return Report(console, kDataFailure,
+                      std::string(Say(Message::OutputFailed, language)) + ": " + InOutErrorText(failure, language));
+    return code;
 }
 
 }  // namespace cli

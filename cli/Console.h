@@ -12,6 +12,9 @@ public:
     virtual ~Console() = default;
     virtual void Out(std::string_view utf8) = 0;
     virtual void Err(std::string_view utf8) = 0;
+    // The code of the first failed write to standard output (the window's codes: 112 for a
+    // full disk), or 0. A reader that went away (a closed pipe) is no failure.
+    virtual int OutFailure() const { return 0; }
 };
 
 // The process's standard output and error.

@@ -1,8 +1,10 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "cli/Console.h"
 #include "cli/Language.h"
+#include "game/FileSystem.h"
 
 namespace cli {
 
@@ -10,15 +12,24 @@ namespace {
 
 class PosixConsole : public Console {
 public:
-    void Out(std::string_view utf8) override { Write(stdout, utf8); }
+    void Out(std::string_view utf8) override
+    {
+        if (!Write(stdout, utf8) && errno != EPIPE && outFailure_ == 0)
+            outFailure_ = game::InOutCodeForErrno(errno);
+    }
     void Err(std::string_view utf8) override { Write(stderr, utf8); }
+    int OutFailure() const override { return outFailure_; }
 
 private:
-    static void Write(std::FILE* stream, std::string_view text)
+    // False with errno set when the bytes did not all arrive.
+    static bool Write(std::FILE* stream, std::string_view text)
     {
-        std::fwrite(text.data(), 1, text.size(), stream);
-        std::fflush(stream);
+        errno = 0;
+        bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+        return std::fflush(stream) == 0 && written;
     }
+
+    int outFailure_ = 0;
 };
 
 }  // namespace

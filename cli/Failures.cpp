@@ -3,15 +3,22 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/Command.h"
 #include "cli/Messages.h"
-#include "game/TableWriter.h"
+#include "cli/Printable.h"
+#include "game/FileSystem.h"
+#include "game/Spellings.h"
 
 namespace cli {
 
+int Report(Console& console, ExitCode code, const std::string& what)
+{
+    console.Err("xptable: " + Printable(what) + "\n");
+    return code;
+}
+
 // The reader's text names the file and offset in English; in Russian they are named again
 // around its reason.
-std::string ReadErrorLine(const game::ReadError& error, Language language)
+std::string ReadErrorText(const game::ReadError& error, Language language)
 {
     std::string what = error.what();
     std::string place = game::ToUtf8(error.File());
@@ -22,37 +29,35 @@ std::string ReadErrorLine(const game::ReadError& error, Language language)
             place += ", " + std::string(Say(Message::Offset, language)) + " " + std::to_string(*error.Offset());
         what = place + ": " + what;
     }
-    for (char& c : what)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    return "xptable: " + what + "\n";
+    return what;
 }
 
-std::string InOutErrorLine(const std::string& place, const fw::EInOutError& error, Language language)
+std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language)
 {
-    std::string line = "xptable: " + place + ": " + InOutErrorText(error.ErrorCode(), language);
+    std::string line = place + ": " + InOutErrorText(error.ErrorCode(), language);
     // Which spellings clash is what the user needs to mend it.
     if (const auto* conflict = dynamic_cast<const game::SpellingConflict*>(&error))
         for (const game::Path& path : conflict->Spellings())
             line += " " + game::ToUtf8(path);
-    return line + "\n";
+    return line;
 }
 
-bool RequireFolder(const std::string& path, Console& console, Language language)
+bool RequireGame(const std::string& path, Console& console, Language language)
 {
     std::error_code ignored;
     const game::Path folder = game::FromUtf8(path);
-    if (std::filesystem::is_directory(folder, ignored))
+    Message problem = Message::NotAGame;
+    if (!std::filesystem::is_directory(folder, ignored))
+        problem = std::filesystem::exists(folder, ignored) ? Message::NotAFolder : Message::NoSuchPath;
+    else if (!game::FindSpellings(game::PlatformFiles(), folder, game::kKeyFileName).empty())
         return true;
-    Message problem = std::filesystem::exists(folder, ignored) ? Message::NotAFolder : Message::NoSuchPath;
-    console.Err("xptable: " + path + ": " + std::string(Say(problem, language)) + "\n");
+    Report(console, kDataFailure, path + ": " + std::string(Say(problem, language)));
     return false;
 }
 
 int UsageFailure(Console& console, Language language, const std::string& what)
 {
-    console.Err("xptable: " + what + ". " + std::string(Say(Message::UsageHint, language)) + "\n");
-    return kUsage;
+    return Report(console, kUsage, what + ". " + std::string(Say(Message::UsageHint, language)));
 }
 
 int Guarded(Console& console, Language language, const std::string& place, const std::function<int()>& body)
@@ -60,11 +65,10 @@ int Guarded(Console& console, Language language, const std::string& place, const
     try {
         return body();
     } catch (const game::ReadError& e) {
-        console.Err(ReadErrorLine(e, language));
+        return Report(console, kDataFailure, ReadErrorText(e, language));
     } catch (const fw::EInOutError& e) {
-        console.Err(InOutErrorLine(place, e, language));
+        return Report(console, kDataFailure, FileFailureText(place, e, language));
     }
-    return kDataFailure;
 }
 
 }  // namespace cli

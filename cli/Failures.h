@@ -1,9 +1,11 @@
-// The command's one-line failure reports on stderr, shared by its subcommands.
+// The command's one-line reports on stderr, shared by its subcommands: "xptable: " first,
+// outside data shown safely, and the exit code that goes with them.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "cli/Command.h"
 #include "cli/Console.h"
 #include "cli/Language.h"
 #include "framework/Exceptions.h"
@@ -11,15 +13,18 @@
 
 namespace cli {
 
+// Says `what` on stderr as one line after "xptable: " and returns `code`.
+int Report(Console& console, ExitCode code, const std::string& what);
+
 // The file and what is wrong with it, as the reader reports it.
-std::string ReadErrorLine(const game::ReadError& error, Language language);
+std::string ReadErrorText(const game::ReadError& error, Language language);
 
 // The reason a file operation failed, as the window shows it ("I/O error 32."), in the
 // command's language, after the place it concerns.
-std::string InOutErrorLine(const std::string& place, const fw::EInOutError& error, Language language);
+std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language);
 
-// True for a folder; otherwise says why `path` is none on stderr.
-bool RequireFolder(const std::string& path, Console& console, Language language);
+// True for a game folder, one with chitin.key in it; otherwise says why `path` is none.
+bool RequireGame(const std::string& path, Console& console, Language language);
 
 // Wrong usage found after parsing: the reason, the value and the hint; returns exit code 2.
 int UsageFailure(Console& console, Language language, const std::string& what);

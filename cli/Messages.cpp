@@ -101,6 +101,21 @@ constexpr Entry kEntries[] = {
     {Message::Removed, "Removed:", "Удалено:"},
     {Message::NoTable, "no table", "нет таблицы"},
     {Message::NoBackups, "No back-ups.", "Резервных копий нет."},
+    {Message::NotAGame, "not a game folder: it has no chitin.key", "не каталог игры: в нём нет chitin.key"},
+    {Message::NotRegular, "not a regular file", "не обычный файл"},
+    {Message::AFolder, "a folder", "каталог"},
+    {Message::ALink, "a link", "ссылка"},
+    {Message::APipeOrDevice, "a pipe or a device", "канал или устройство"},
+    {Message::NotRestored, "not put back", "не восстановлено"},
+    {Message::EmptyBackupName, "an empty back-up name", "пустое имя резервной копии"},
+    {Message::RowsLeftOut, "The replaced table had rows past the third that this one lacks:",
+     "В заменённой таблице были ряды после третьего, которых нет в этой:"},
+    {Message::AndWord, "and", "и ещё"},
+    {Message::MoreWord, "more", ""},
+    {Message::BackupKeepsThem, "the back-up just made keeps them.", "они сохранены в только что сделанной резервной копии."},
+    {Message::FlushWarning, "warning: the table is replaced, but its folder could not be flushed to the disk:",
+     "предупреждение: таблица заменена, но её каталог не удалось сбросить на диск:"},
+    {Message::OutputFailed, "cannot write the output", "не удаётся вывести результат"},
 };
 
 constexpr bool InOrder()
@@ -108,7 +123,7 @@ constexpr bool InOrder()
     for (size_t i = 0; i < std::size(kEntries); ++i)
         if (static_cast<size_t>(kEntries[i].message) != i)
             return false;
-    return std::size(kEntries) == static_cast<size_t>(Message::NoBackups) + 1;
+    return std::size(kEntries) == static_cast<size_t>(Message::OutputFailed) + 1;
 }
 static_assert(InOrder(), "one entry per message, in the enumeration's order");
 

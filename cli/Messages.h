@@ -20,6 +20,8 @@ enum class Message {
     RestoreDescription, BackupNameDescription,
     NotAChoice, EmptyValue, NotDigits, TooLong, TooMany, CurrentRefused, GiveChoice, NotAFolder,
     NotABackupName, NoBackup, Written, KeptIn, KeptMarker, Unchanged, Restored, Removed, NoTable, NoBackups,
+    NotAGame, NotRegular, AFolder, ALink, APipeOrDevice, NotRestored, EmptyBackupName, RowsLeftOut, AndWord, MoreWord,
+    BackupKeepsThem, FlushWarning, OutputFailed,
 };
 
 std::string_view Say(Message message, Language language);

@@ -3,6 +3,7 @@
 #include "cli/Activity.h"
 #include "cli/LevelRuns.h"
 #include "cli/Messages.h"
+#include "cli/Printable.h"
 
 namespace cli {
 
@@ -23,7 +24,7 @@ std::string_view CompressionKey(game::Compression compression)
 std::string SourceLine(const game::TableSource& source, Language language)
 {
     auto say = [language](Message m) { return std::string(Say(m, language)); };
-    const std::string path = game::ToUtf8(source.path);
+    const std::string path = Printable(game::ToUtf8(source.path));
     switch (source.kind) {
     case game::SourceKind::Override: return say(Message::SourceOverride) + " " + path;
     case game::SourceKind::File: return say(Message::SourceFile) + " " + path;
@@ -31,7 +32,7 @@ std::string SourceLine(const game::TableSource& source, Language language)
         std::string compression = source.compression == game::Compression::None
                                       ? say(Message::NotCompressed)
                                       : say(Message::Compressed) + " " + (source.compression == game::Compression::Bifc ? "BIFC" : "BIF");
-        return say(Message::SourceArchive) + " " + game::ToUtf8(source.archive) + " (" + compression + "), " +
+        return say(Message::SourceArchive) + " " + Printable(game::ToUtf8(source.archive)) + " (" + compression + "), " +
                say(Message::Through) + " " + path;
     }
     case game::SourceKind::None: break;
@@ -42,7 +43,7 @@ std::string SourceLine(const game::TableSource& source, Language language)
 std::string ActivityLines(const game::ActivityReading& activity, Language language)
 {
     auto say = [language](Message m) { return std::string(Say(m, language)); };
-    std::string label = activity.label ? say(Message::Label) + " " + *activity.label : say(Message::Label) + ": " + say(Message::MissingRow);
+    std::string label = activity.label ? say(Message::Label) + " " + Printable(*activity.label) : say(Message::Label) + ": " + say(Message::MissingRow);
     std::string templateText = activity.templateChoice ? ChoiceTextUtf8(activity.activity, *activity.templateChoice) : say(Message::Custom);
     return ActivityName(activity.activity, language) + " (" + say(Message::Row) + " " + std::to_string(activity.row) + ", " + label +
            "), " + say(Message::Template) + ": " + templateText + "\n  " + LevelRuns(activity.levels) + "\n";
@@ -58,7 +59,7 @@ std::string FindingLine(const game::Finding& finding, Language language)
     add(Message::Line, finding.line);
     add(Message::Row, finding.row);
     add(Message::Level, finding.level);
-    return "  " + (where.empty() ? "" : where + ": ") + "[" + finding.code + "] " + finding.message + "\n";
+    return "  " + (where.empty() ? "" : where + ": ") + "[" + finding.code + "] " + Printable(finding.message) + "\n";
 }
 
 json Nullable(const std::optional<int>& value)
@@ -72,7 +73,7 @@ std::string ShowText(const game::TableReading& reading, Language language)
 {
     std::string text = SourceLine(reading.source, language) + "\n";
     text += std::string(Say(Message::Cap, language)) + ": " + std::to_string(reading.cap) + "\n";
-    text += std::string(Say(Message::Default, language)) + ": \"" + reading.defaultText + "\" = " +
+    text += std::string(Say(Message::Default, language)) + ": \"" + Printable(reading.defaultText) + "\" = " +
             std::to_string(reading.defaultValue) + "\n\n";
     for (const game::ActivityReading& activity : reading.activities)
         text += ActivityLines(activity, language);

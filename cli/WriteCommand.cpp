@@ -30,12 +30,12 @@ Message ChoiceProblem(ChoiceError::Kind kind)
     return Message::TooMany;
 }
 
-// "xptable: Traps current: the game's current values ...: [leading-zero] line 4: ...; give ..."
-std::string RefusalLine(game::Activity activity, const game::Finding& finding, Language language)
+// "Traps current: the game's current values ...: [leading-zero] line 4: ...; give ..."
+std::string RefusalText(game::Activity activity, const game::Finding& finding, Language language)
 {
     std::string where = finding.line ? std::string(Say(Message::Line, language)) + " " + std::to_string(*finding.line) + ": " : "";
-    return "xptable: " + ActivityName(activity, language) + " current: " + std::string(Say(Message::CurrentRefused, language)) +
-           ": [" + finding.code + "] " + where + finding.message + " " + std::string(Say(Message::GiveChoice, language)) + ".\n";
+    return ActivityName(activity, language) + " current: " + std::string(Say(Message::CurrentRefused, language)) +
+           ": [" + finding.code + "] " + where + finding.message + " " + std::string(Say(Message::GiveChoice, language)) + ".";
 }
 
 class Write : public Subcommand {
@@ -61,7 +61,7 @@ public:
                 return UsageFailure(console, language, "--" + std::string(ActivityKey(kActivities[i])) + ": " +
                                                            std::string(Say(ChoiceProblem(error->kind), language)) + ": " + error->value);
         }
-        if (!RequireFolder(game_, console, language))
+        if (!RequireGame(game_, console, language))
             return kDataFailure;
         const game::Path folder = game::FromUtf8(game_);
         return Guarded(console, language, game_, [&] { return Write::WriteChoices(choices, folder, console, language); });
@@ -76,19 +76,18 @@ private:
                 continue;
             if (!current)
                 current = game::ReadGameTable(folder);
-            if (auto finding = CurrentRefusal(*current, kActivities[i])) {
-                console.Err(RefusalLine(kActivities[i], *finding, language));
-                return kDataFailure;
-            }
+            if (auto finding = CurrentRefusal(*current, kActivities[i]))
+                return Report(console, kDataFailure, RefusalText(kActivities[i], *finding, language));
         }
         const std::string bytes = TableBytes(choices, current ? &*current : nullptr);
-        if (dryRun_)
+        if (dryRun_) {
             console.Out(bytes);
-        else {
-            game::WriteResult result = game::WriteTable(folder, bytes);
-            console.Out(WriteReport(result, std::string(Say(Message::Written, language)) + " " + game::ToUtf8(result.target), language));
+            return kSuccess;
         }
-        return kSuccess;
+        game::WriteResult result = game::WriteTable(folder, bytes);
+        // The window's file has the three rows only.
+        return ReportWrite(console, language, result,
+                           std::string(Say(Message::Written, language)) + " " + game::ToUtf8(result.target), {});
     }
 
     std::string game_;

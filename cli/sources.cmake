@@ -6,6 +6,7 @@ xp_native_sources(
   Language.cpp
   LevelRuns.cpp
   Messages.cpp
+  Printable.cpp
   ShowOutput.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "game/Spellings.h"
 #include "game/TableReading.h"
 
 namespace game {
@@ -40,7 +41,7 @@ std::optional<Path> Spelling(const Path& folder, const std::string& name)
     Path exact = folder / FromUtf8(name);
     if (std::filesystem::exists(exact, error))
         return exact;  // the exact spelling, or on Windows the one spelling there is
-    std::vector<Path> all = FindSpellings(folder, name);
+    std::vector<Path> all = FindSpellings(PlatformFiles(), folder, name);
     for (const Path& p : all)
         if (ToUtf8(p.filename()) == name)
             return p;

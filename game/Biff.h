@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "game/ByteSource.h"
+#include "game/Limits.h"
 
 namespace game {
 
 inline constexpr std::uint32_t kFileIndexMask = 0x3FFF;
 inline constexpr std::uint32_t kMaxArchiveEntries = 1000000;
-inline constexpr std::uint32_t kMaxTableSize = 1u << 20;
 
 // The bytes of a plain BIFF, however they are stored: read at offsets in any order.
 class BiffBytes {

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <tuple>
 
-#include "game/OutputFiles.h"
-#include "game/TableWriter.h"
+#include "game/Spellings.h"
 
 namespace game {
 
 namespace {
 
 constexpr std::string_view kPrefix = "xpbonus-";
+constexpr std::size_t kMostNumberDigits = 15;
 
 bool AllDigits(std::string_view text)
 {
@@ -29,67 +29,91 @@ std::string Stamp(const std::tm& time)
     return text;
 }
 
+bool IsStamp(std::string_view text)
+{
+    return text.size() == 15 && AllDigits(text.substr(0, 8)) && text[8] == '-' && AllDigits(text.substr(9));
+}
+
 struct ParsedName {
+    bool numbered = false;   // false: an earlier version's name, after the time alone
+    long long number = 0;    // the back-up's number, or the count within its second
     std::string stamp;
-    int number = 0;
     bool marker = false;
 };
+
+// "000042-20261207-150952" (numbered) or "20261207-150952-01" (an earlier version's).
+std::optional<ParsedName> ParseMiddle(std::string_view name)
+{
+    ParsedName parsed;
+    std::size_t dash = name.find('-');
+    std::string_view first = name.substr(0, dash);
+    if (dash != std::string_view::npos && first.size() >= 6 && first.size() <= kMostNumberDigits && AllDigits(first) &&
+        IsStamp(name.substr(dash + 1))) {
+        parsed.numbered = true;
+        parsed.number = std::stoll(std::string(first));
+        parsed.stamp = std::string(name.substr(dash + 1));
+        return parsed;
+    }
+    std::string_view count = name.size() > 16 ? name.substr(16) : std::string_view();
+    if (!IsStamp(name.substr(0, 15)) || name.size() < 18 || name[15] != '-' || !AllDigits(count) || count.size() > 6)
+        return std::nullopt;
+    parsed.number = std::stoll(std::string(count));
+    parsed.stamp = std::string(name.substr(0, 15));
+    return parsed;
+}
 
 // A name this program gave a back-up, taken apart; nothing for any other name.
 std::optional<ParsedName> Parse(std::string_view name)
 {
-    ParsedName parsed;
-    bool ended = false;
-    for (std::string_view ending : {".2da", ".none"})
-        if (!ended && name.size() > ending.size() && name.substr(name.size() - ending.size()) == ending) {
-            parsed.marker = ending == ".none";
-            name.remove_suffix(ending.size());
-            ended = true;
-        }
-    if (!ended || name.substr(0, kPrefix.size()) != kPrefix)
+    bool marker = false;
+    if (name.ends_with(".none"))
+        marker = true;
+    else if (!name.ends_with(".2da"))
         return std::nullopt;
-    name.remove_prefix(kPrefix.size());
-    std::string_view number = name.size() > 16 ? name.substr(16) : std::string_view();
-    if (name.size() < 18 || !AllDigits(name.substr(0, 8)) || name[8] != '-' || !AllDigits(name.substr(9, 6)) ||
-        name[15] != '-' || !AllDigits(number) || number.size() < 2 || number.size() > 6)
+    name.remove_suffix(marker ? 5 : 4);
+    if (!name.starts_with(kPrefix))
         return std::nullopt;
-    parsed.stamp = std::string(name.substr(0, 15));
-    parsed.number = std::stoi(std::string(number));
+    std::optional<ParsedName> parsed = ParseMiddle(name.substr(kPrefix.size()));
+    if (parsed)
+        parsed->marker = marker;
     return parsed;
 }
 
 }  // namespace
 
-std::string BackupName(const std::tm& time, int number, bool marker)
+std::string BackupName(long long number, const std::tm& time, bool marker)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", number);
-    return std::string(kPrefix) + Stamp(time) + "-" + text + (marker ? ".none" : ".2da");
+    char text[32];
+    std::snprintf(text, sizeof text, "%06lld", number);
+    return std::string(kPrefix) + text + "-" + Stamp(time) + (marker ? ".none" : ".2da");
 }
 
-int NextBackupNumber(const std::vector<std::string>& names, const std::tm& time)
+long long NextBackupNumber(const std::vector<std::string>& names)
 {
-    std::string stamp = Stamp(time);
-    int next = 1;
+    long long next = 1;
     for (const std::string& name : names)
-        if (auto parsed = Parse(name); parsed && parsed->stamp == stamp)
+        if (auto parsed = Parse(name); parsed && parsed->numbered)
             next = std::max(next, parsed->number + 1);
     return next;
 }
 
-std::vector<Backup> ListBackups(const Path& gameFolder)
+std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
 {
-    Path folder = ResolveSpelling(gameFolder, kBackupFolderName);
-    if (files::KindOf(folder) != files::EntryKind::Folder)
+    Path folder = ResolveSpelling(files, gameFolder, kBackupFolderName);
+    if (files.KindOf(folder) != EntryKind::Folder)
         return {};
     std::vector<std::pair<ParsedName, Backup>> found;
-    for (const Path& name : files::ListFolder(folder))
+    for (const Path& name : files.ListFolder(folder))
         if (auto parsed = Parse(ToUtf8(name)))
-            found.push_back({*parsed, Backup{folder / name, parsed->marker}});
-    // By time, then number: numbers past 99 do not sort as text.
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first.stamp, a.first.number) > std::tie(b.first.stamp, b.first.number);
-    });
+            found.push_back({*parsed, Backup{folder / name, parsed->marker, files.KindOf(folder / name)}});
+    // Numbered names by their number (the time only breaks a tie two writers at once could
+    // make); an earlier version's names after them, by time and count within the second.
+    auto key = [](const std::pair<ParsedName, Backup>& entry) {
+        const ParsedName& p = entry.first;
+        return std::make_tuple(p.numbered, p.numbered ? p.number : 0, p.stamp, p.numbered ? 0 : p.number,
+                               entry.second.path);
+    };
+    std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });
     std::vector<Backup> backups;
     for (auto& entry : found)
         backups.push_back(std::move(entry.second));

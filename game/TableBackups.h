@@ -1,31 +1,35 @@
 // Back-ups of the table a write replaces: kept in <game folder>\xpbonus-backup, named
-// xpbonus-YYYYMMDD-HHMMSS-NN.2da after the local time they were made, NN counting from 01
-// within that second, so that names sort in the order they were made and none is reused.
-// A write that created the table where none was leaves an empty marker ending in .none.
+// xpbonus-NNNNNN-YYYYMMDD-HHMMSS.2da. The number only grows, whatever the clock does: the
+// next back-up takes one above every number in the folder, and the newest is the highest.
+// The local time after it is for the eye. A write that created the table where none was
+// leaves an empty marker ending in .none. Back-ups named by an earlier version after the
+// time alone (xpbonus-YYYYMMDD-HHMMSS-NN.2da) count as older than every numbered one.
 #pragma once
 
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "game/FileSystem.h"
 #include "game/Paths.h"
 
 namespace game {
 
 inline constexpr char kBackupFolderName[] = "xpbonus-backup";
 
-// "xpbonus-20261207-150952-01.2da", or ".none" for a marker.
-std::string BackupName(const std::tm& time, int number, bool marker);
+// "xpbonus-000042-20261207-150952.2da", or ".none" for a marker.
+std::string BackupName(long long number, const std::tm& time, bool marker);
 
-// The first number after every back-up or marker of that second among `names`.
-int NextBackupNumber(const std::vector<std::string>& names, const std::tm& time);
+// One above the highest number among the back-up names in `names`; 1 when there is none.
+long long NextBackupNumber(const std::vector<std::string>& names);
 
 struct Backup {
     Path path;
-    bool marker = false;  // nothing was there: going back removes the table
+    bool marker = false;                 // nothing was there: going back removes the table
+    EntryKind kind = EntryKind::File;    // anything but File is never read nor put back
 };
 
 // The back-ups in a game folder, newest first; none when there is no back-up folder.
-std::vector<Backup> ListBackups(const Path& gameFolder);
+std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder);
 
 }  // namespace game

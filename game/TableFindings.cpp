@@ -1,6 +1,7 @@
 #include "game/TableFindings.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "game/EngineNumber.h"
 #include "game/EngineTable.h"
@@ -38,8 +39,28 @@ void CheckHeader(const TwoDaText& table, Findings& out)
                 ", which every missing cell, every \"*\" and every missing row pays.");
 }
 
+std::string Lower(const std::string& text)
+{
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+std::string SurplusText(const TwoDaText& table, int pos)
+{
+    std::size_t labels = table.columnLabels.size(), cells = CellLimit(labels);
+    return "Row " + Str(pos) + " has more cells than the engine splits it into: with " + Str(long(labels)) +
+           (labels == 1 ? " column label" : " column labels") + " it takes " + Str(long(cells)) +
+           " cells and joins the rest, spaces and all, into the last, " + Quoted(table.rows[pos].cells.back().text) +
+           "; how the original engine reads it is not known.";
+}
+
 void CheckRowLabels(const TwoDaText& table, Findings& out)
 {
+    // Each label's first row, case-blind: one look-up a row, whatever the table's size.
+    std::unordered_map<std::string, std::size_t> first;
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const TwoDaRow& row = table.rows[i];
         int pos = static_cast<int>(i);
@@ -48,23 +69,38 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
                 "Row " + Str(pos) + " starts with a blank, so the engine reads an empty label and shifts every cell "
                 "one level on; how the original engine reads it is not known.");
         if (row.surplus)
-            Add(out, "surplus-cells", pos, row.line, std::nullopt,
-                "Row " + Str(pos) + " has more cells than the table has column labels; the engine joins the surplus "
-                "into the last cell, or drops it when there are no column labels; how the original engine reads it is not "
-                "known.");
-        for (std::size_t j = 0; j < i && !row.label.empty(); ++j)
-            if (SameNameIgnoringCase(table.rows[j].label, row.label)) {
+            Add(out, "surplus-cells", pos, row.line, std::nullopt, SurplusText(table, pos));
+        if (!row.label.empty()) {
+            auto [at, isNew] = first.emplace(Lower(row.label), i);
+            if (!isNew)
                 Add(out, "duplicate-label", pos, row.line, std::nullopt,
-                    "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(j)) +
+                    "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(at->second)) +
                         "; the engine pays each row by its position, whatever its label.");
-                break;
-            }
+        }
         if (i < 3 && !SameNameIgnoringCase(row.label, ExpectedLabel(pos)))
             Add(out, "row-order", pos, row.line, std::nullopt,
                 "Row " + Str(pos) + " is labelled " + Quoted(row.label) +
                     ", yet the open-source engine takes rows by position and pays its values for " + ActivityText(pos) +
                     "; whether the original engine goes by label is not known.");
     }
+}
+
+// Rows past the third: the open-source engine pays row 3 for picking pockets, and this
+// tool writes three rows only.
+void CheckLaterRows(const TwoDaText& table, Findings& out)
+{
+    std::size_t count = table.rows.size() > kTableRows ? table.rows.size() - kTableRows : 0;
+    if (count == 0)
+        return;
+    std::vector<std::string> labels;
+    for (std::size_t i = kTableRows; i < table.rows.size(); ++i)
+        labels.push_back(table.rows[i].label);
+    std::string which = count == 1 ? "Row 3 (" : "Rows 3 to " + Str(long(table.rows.size() - 1)) + " (";
+    which += QuotedLabels(labels, "and", "more") + ")";
+    Add(out, "extra-rows", int(kTableRows), table.rows[kTableRows].line, std::nullopt,
+        which + (count == 1 ? " lies" : " lie") + " past the three rows this tool writes; the open-source engine "
+        "pays row 3 for picking pockets. A write of this tool leaves " + (count == 1 ? "it" : "them") +
+        " out; the back-up it keeps holds " + (count == 1 ? "it." : "them."));
 }
 
 void CheckRowLengths(const TwoDaText& table, Findings& out)
@@ -134,8 +170,21 @@ std::vector<Finding> TableFindings(const TwoDaText& table)
     CheckHeader(table, out);
     CheckRowLabels(table, out);
     CheckRowLengths(table, out);
+    CheckLaterRows(table, out);
     CheckCells(table, out);
     return out;
+}
+
+std::string QuotedLabels(const std::vector<std::string>& labels, const std::string& andWord,
+                         const std::string& moreWord)
+{
+    constexpr std::size_t kMostNamed = 10;
+    std::string text;
+    for (std::size_t i = 0; i < labels.size() && i < kMostNamed; ++i)
+        text += (i ? ", " : "") + Quoted(labels[i]);
+    if (labels.size() > kMostNamed)
+        text += " " + andWord + " " + Str(long(labels.size() - kMostNamed)) + (moreWord.empty() ? "" : " " + moreWord);
+    return text;
 }
 
 Finding MissingTableFinding()

@@ -1,14 +1,13 @@
 #include "game/TableReading.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "game/ArchiveLocator.h"
 #include "game/Biff.h"
 #include "game/CompressedBiff.h"
+#include "game/FileSystem.h"
 #include "game/EngineTable.h"
 #include "game/InputFile.h"
 #include "game/KeyFile.h"
+#include "game/Spellings.h"
 #include "game/TableFindings.h"
 #include "game/TemplateMatch.h"
 #include "game/TwoDaText.h"
@@ -35,7 +34,7 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
     reading.cap = LevelCap(table);
     reading.defaultText = table.defaultText;
     reading.defaultValue = DefaultValue(table);
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < int(kTableRows); ++row) {
         ActivityReading& a = reading.activities[row];
         a.activity = static_cast<Activity>(row);
         a.row = row;
@@ -44,6 +43,8 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
         a.levels = EngineLevels(table, std::size_t(row));
         a.templateChoice = MatchTemplate(a.activity, a.levels);
     }
+    for (std::size_t row = kTableRows; row < table.rows.size(); ++row)
+        reading.laterRows.push_back(table.rows[row].label);
     reading.findings = TableFindings(table);
     return reading;
 }
@@ -64,8 +65,8 @@ std::string ReadWholeTable(const Path& path)
 std::vector<Path> OverrideSpellings(const Path& gameFolder)
 {
     std::vector<Path> found;
-    for (const Path& folder : FindSpellings(gameFolder, "override"))
-        for (const Path& file : FindSpellings(folder, "xpbonus.2da"))
+    for (const Path& folder : FindSpellings(PlatformFiles(), gameFolder, kOverrideFolderName))
+        for (const Path& file : FindSpellings(PlatformFiles(), folder, kTableFileName))
             found.push_back(file);
     return found;
 }
@@ -130,7 +131,7 @@ TableReading ReadGameTable(const Path& gameFolder)
 {
     std::vector<Path> spellings = OverrideSpellings(gameFolder);
     if (!spellings.empty()) {
-        Path exact = gameFolder / "override" / "xpbonus.2da";
+        Path exact = gameFolder / kOverrideFolderName / kTableFileName;
         Path chosen = spellings.front();
         for (const Path& p : spellings)
             if (p == exact)
@@ -140,7 +141,7 @@ TableReading ReadGameTable(const Path& gameFolder)
             reading.findings.insert(reading.findings.begin(), CaseDuplicatesFinding(spellings, chosen));
         return reading;
     }
-    std::vector<Path> keys = FindSpellings(gameFolder, "chitin.key");
+    std::vector<Path> keys = FindSpellings(PlatformFiles(), gameFolder, kKeyFileName);
     if (keys.empty())
         throw ReadError(gameFolder, std::nullopt, "not a game folder: it has neither chitin.key nor override/xpbonus.2da");
     return ReadFromKey(gameFolder, keys.front());

@@ -15,6 +15,8 @@
 namespace game {
 
 inline constexpr int kLevels = 40;
+// The rows this tool writes: one for each activity.
+inline constexpr std::size_t kTableRows = 3;
 
 // The engine's rows, by position: 0 locks, 1 traps, 2 scrolls.
 enum class Activity { Locks, Traps, Scrolls };
@@ -50,7 +52,8 @@ struct TableReading {
     int cap = 0;                     // the level cap: the first data row's cell count
     std::string defaultText;         // the default value as written
     std::int32_t defaultValue = 0;   // as the engine converts it
-    std::array<ActivityReading, 3> activities;  // in the engine's row order
+    std::array<ActivityReading, kTableRows> activities;  // in the engine's row order
+    std::vector<std::string> laterRows;  // the labels of the rows past the third, which this tool does not write
     std::vector<Finding> findings;
 };
 

@@ -1,17 +1,15 @@
 #include "game/TableWriter.h"
 
-#include <algorithm>
 #include <chrono>
 #include <utility>
+#include <vector>
+
+#include "framework/Exceptions.h"
+#include "game/Limits.h"
 
 namespace game {
 
 namespace {
-
-using files::EntryKind;
-
-constexpr char kOverrideName[] = "override";
-constexpr char kTableName[] = "xpbonus.2da";
 
 std::tm LocalNow()
 {
@@ -25,43 +23,47 @@ std::tm LocalNow()
     return time;
 }
 
-void Step(const WriteOptions& options, WriteStep step)
-{
-    if (options.beforeStep)
-        options.beforeStep(step);
-}
-
-// What a failed write made, removed again unless the write went through.
+// What a failed write made, removed again unless the write went through: files, and the
+// folders it created while they are empty, newest first.
 class Leftovers {
 public:
-    Leftovers() = default;
+    explicit Leftovers(FileSystem& files) : files_(files) {}
     Leftovers(const Leftovers&) = delete;
     Leftovers& operator=(const Leftovers&) = delete;
     ~Leftovers()
     {
         for (auto it = paths_.rbegin(); it != paths_.rend(); ++it)
-            files::Discard(*it);
+            files_.Discard(*it);
     }
     void Add(Path path) { paths_.push_back(std::move(path)); }
     void Keep() { paths_.clear(); }
 
 private:
+    FileSystem& files_;
     std::vector<Path> paths_;
 };
 
+// Creates one folder and makes its entry in the parent durable.
+void CreateFolderDurably(FileSystem& files, const Path& folder, Leftovers& leftovers)
+{
+    files.CreateFolder(folder);
+    leftovers.Add(folder);
+    files.FlushFolder(folder.parent_path());
+}
+
 // Creates the folder and every missing one above it, outermost first. A failure is left
 // for the step that needs the folder to report.
-void CreateMissingFolders(const Path& folder)
+void CreateMissingFolders(FileSystem& files, const Path& folder, Leftovers& leftovers)
 {
     std::vector<Path> missing;
     try {
-        for (Path p = folder; !p.empty() && files::KindOf(p) == EntryKind::Missing; p = p.parent_path()) {
+        for (Path p = folder; !p.empty() && files.KindOf(p) == EntryKind::Missing; p = p.parent_path()) {
             missing.push_back(p);
             if (p.parent_path() == p)
                 break;
         }
         for (auto it = missing.rbegin(); it != missing.rend(); ++it)
-            files::CreateFolder(*it);
+            CreateFolderDurably(files, *it, leftovers);
     } catch (const fw::EInOutError&) {
     }
 }
@@ -79,55 +81,55 @@ void RequireFolder(EntryKind kind)
 struct Target {
     Path folder;          // the override folder
     Path file;            // the table in it
-    bool folderExists = false;
     bool fileExists = false;
 };
 
 // Finds the override folder (creating it when asked) and the table in it, under the
 // spellings on the disk, and checks that an existing table may be replaced.
-Target PrepareTarget(const Path& gameFolder, bool create)
+Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Leftovers& leftovers)
 {
     Target target;
     if (create)
-        CreateMissingFolders(gameFolder);
-    target.folder = ResolveSpelling(gameFolder, kOverrideName);
-    EntryKind kind = files::KindOf(target.folder);
+        CreateMissingFolders(files, gameFolder, leftovers);
+    target.folder = ResolveSpelling(files, gameFolder, kOverrideFolderName);
+    EntryKind kind = files.KindOf(target.folder);
     if (kind == EntryKind::Missing && create) {
-        files::CreateFolder(target.folder);
-        files::FlushFolder(gameFolder);
+        CreateFolderDurably(files, target.folder, leftovers);
         kind = EntryKind::Folder;
     }
     if (kind == EntryKind::Missing) {
-        target.file = target.folder / kTableName;
+        target.file = target.folder / kTableFileName;
         return target;
     }
     RequireFolder(kind);
-    target.folderExists = true;
-    target.file = ResolveSpelling(target.folder, kTableName);
-    kind = files::KindOf(target.file);
+    target.file = ResolveSpelling(files, target.folder, kTableFileName);
+    kind = files.KindOf(target.file);
     if (kind != EntryKind::File && kind != EntryKind::Missing)
         throw fw::EInOutError(fw::kIoAccessDenied);  // a folder, a link or a device in its place
     target.fileExists = kind == EntryKind::File;
     if (target.fileExists)
-        files::CheckReplaceable(target.file);
+        files.CheckReplaceable(target.file);
     return target;
 }
 
 // A new file under the first name of `nameFor(n)`, n counting up from `first`, that is free.
-std::pair<Path, files::OutputFile> CreateFirstFree(const std::function<Path(int)>& nameFor, int first)
+template <class Number>
+std::pair<Path, std::unique_ptr<OutputFile>> CreateFirstFree(FileSystem& files, const std::function<Path(Number)>& nameFor,
+                                                             Number first)
 {
-    for (int n = first;; ++n) {
+    for (Number n = first;; ++n) {
         Path path = nameFor(n);
         try {
-            return {path, files::OutputFile::CreateNew(path)};
+            return {path, files.CreateNew(path)};
         } catch (const fw::EInOutError& e) {
-            if (e.ErrorCode() != files::kIoFileExists || n - first >= 100)
+            if (e.ErrorCode() != kIoFileExists || n - first >= 100)
                 throw;
         }
     }
 }
 
-void WriteAll(files::OutputFile& file, std::string_view bytes)
+// Writes all of `bytes`; a write that takes none means the disk is full.
+void WriteAll(OutputFile& file, std::string_view bytes)
 {
     while (!bytes.empty()) {
         std::size_t n = file.Write(bytes);
@@ -138,52 +140,46 @@ void WriteAll(files::OutputFile& file, std::string_view bytes)
 }
 
 // Keeps a copy of the table about to be replaced (or a marker that there was none) in the
-// back-up folder, flushed to the disk with its folder.
-Path KeepBackup(const Path& gameFolder, const std::optional<std::string>& old, const WriteOptions& options,
-                Leftovers& leftovers)
+// back-up folder, flushed to the disk with its folder: the replace may come only once the
+// copy is sure to survive a crash.
+Path KeepBackup(FileSystem& files, const Path& gameFolder, const std::optional<std::string>& old,
+                const WriteOptions& options, Leftovers& leftovers)
 {
-    Path folder = ResolveSpelling(gameFolder, kBackupFolderName);
-    EntryKind kind = files::KindOf(folder);
-    if (kind == EntryKind::Missing) {
-        files::CreateFolder(folder);
-        leftovers.Add(folder);
-        files::FlushFolder(gameFolder);
-    } else {
+    Path folder = ResolveSpelling(files, gameFolder, kBackupFolderName);
+    EntryKind kind = files.KindOf(folder);
+    if (kind == EntryKind::Missing)
+        CreateFolderDurably(files, folder, leftovers);
+    else
         RequireFolder(kind);
-    }
     std::tm time = options.localTime ? options.localTime() : LocalNow();
     std::vector<std::string> names;
-    for (const Path& name : files::ListFolder(folder))
+    for (const Path& name : files.ListFolder(folder))
         names.push_back(ToUtf8(name));
-    auto [path, file] = CreateFirstFree(
-        [&](int n) { return folder / BackupName(time, n, !old.has_value()); }, NextBackupNumber(names, time));
+    auto [path, file] = CreateFirstFree<long long>(
+        files, [&](long long n) { return folder / BackupName(n, time, !old.has_value()); }, NextBackupNumber(names));
     leftovers.Add(path);
-    Step(options, WriteStep::BackupWrite);
     if (old)
-        WriteAll(file, *old);
-    Step(options, WriteStep::BackupFlush);
-    file.FlushToDisk();
-    file.Close();
-    files::FlushFolder(folder);
+        WriteAll(*file, *old);
+    file->FlushToDisk();
+    file->Close();
+    files.FlushFolder(folder);
     return path;
 }
 
 // The new table in a temporary file beside the target, in blocks, flushed to the disk.
 // `bytes` receives what was written.
-Path WriteTemporary(const Target& target, const TablePieces& source, const WriteOptions& options,
-                    Leftovers& leftovers, std::string& bytes)
+Path WriteTemporary(FileSystem& files, const Target& target, const TablePieces& source, Leftovers& leftovers,
+                    std::string& bytes)
 {
     static unsigned counter = 0;
     auto unique = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     std::string stem = ToUtf8(target.file.filename()) + "." + std::to_string(unique % 1000000007) + ".";
-    auto created =
-        CreateFirstFree([&](int n) { return target.folder / FromUtf8(stem + std::to_string(n) + ".tmp"); },
-                        static_cast<int>(++counter % 100000));
-    files::OutputFile& file = created.second;
-    leftovers.Add(created.first);
-    auto writeBlock = [&](std::string_view block) {
-        std::size_t n = options.blockWriter ? options.blockWriter(file, block) : file.Write(block);
-        if (n != block.size())
+    auto [path, file] = CreateFirstFree<unsigned>(
+        files, [&](unsigned n) { return target.folder / FromUtf8(stem + std::to_string(n) + ".tmp"); },
+        ++counter % 100000);
+    leftovers.Add(path);
+    auto writeBlock = [&file = *file](std::string_view block) {
+        if (file.Write(block) != block.size())
             throw fw::EInOutError(fw::kIoDiskFull);  // a short write means the disk is full
     };
     std::size_t sent = 0;
@@ -194,49 +190,49 @@ Path WriteTemporary(const Target& target, const TablePieces& source, const Write
     }
     if (sent < bytes.size())
         writeBlock(std::string_view(bytes).substr(sent));
-    Step(options, WriteStep::TemporaryFlush);
-    file.FlushToDisk();
-    file.Close();
-    return created.first;
+    file->FlushToDisk();
+    file->Close();
+    return path;
+}
+
+// After the replace: the folder's new entry onto the disk. The write has happened either
+// way, so a failure is only reported.
+std::optional<int> FlushAfterReplace(FileSystem& files, const Path& folder)
+{
+    try {
+        files.FlushFolder(folder);
+    } catch (const fw::EInOutError& e) {
+        return e.ErrorCode();
+    }
+    return std::nullopt;
+}
+
+FileSystem& FilesOf(const WriteOptions& options)
+{
+    return options.files ? *options.files : PlatformFiles();
 }
 
 }  // namespace
 
-SpellingConflict::SpellingConflict(std::vector<Path> spellings)
-    : fw::EInOutError(fw::kIoInvalidFilename), spellings_(std::move(spellings))
-{
-    detail_ = Message() + ": more than one spelling:";
-    for (const Path& path : spellings_)
-        detail_ += " " + ToUtf8(path);
-}
-
-Path ResolveSpelling(const Path& folder, std::string_view name)
-{
-    std::vector<Path> spellings = FindSpellings(folder, name);
-    if (spellings.size() > 1)
-        throw SpellingConflict(std::move(spellings));
-    return spellings.empty() ? folder / FromUtf8(name) : spellings.front();
-}
-
 WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const WriteOptions& options)
 {
-    Target target = PrepareTarget(gameFolder, true);
+    FileSystem& files = FilesOf(options);
+    Leftovers leftovers(files);
+    Target target = PrepareTarget(files, gameFolder, true, leftovers);
     std::optional<std::string> old;
     if (target.fileExists)
-        old = files::ReadWhole(target.file);
-    Leftovers leftovers;
+        old = files.ReadWhole(target.file, kMaxTableSize);
     std::string bytes;
-    Path temporary = WriteTemporary(target, source, options, leftovers, bytes);
-    WriteResult result{target.file, std::nullopt, false};
+    Path temporary = WriteTemporary(files, target, source, leftovers, bytes);
+    WriteResult result{target.file, std::nullopt, false, std::nullopt};
     // The same bytes: the table is left as it is, and a back-up would only repeat it.
     if (old == bytes)
         return result;
-    result.backup = KeepBackup(gameFolder, old, options, leftovers);
-    Step(options, WriteStep::Replace);
-    files::Replace(temporary, target.file);
+    result.backup = KeepBackup(files, gameFolder, old, options, leftovers);
+    files.Replace(temporary, target.file);
     leftovers.Keep();
     result.changed = true;
-    files::FlushFolder(target.folder);
+    result.flushFailure = FlushAfterReplace(files, target.folder);
     return result;
 }
 
@@ -255,18 +251,18 @@ WriteResult WriteTable(const Path& gameFolder, std::string_view bytes, const Wri
 
 WriteResult RemoveTable(const Path& gameFolder, const WriteOptions& options)
 {
-    Target target = PrepareTarget(gameFolder, false);
-    WriteResult result{target.file, std::nullopt, false};
+    FileSystem& files = FilesOf(options);
+    Leftovers leftovers(files);
+    Target target = PrepareTarget(files, gameFolder, false, leftovers);
+    WriteResult result{target.file, std::nullopt, false, std::nullopt};
     if (!target.fileExists)
         return result;
-    std::optional<std::string> old = files::ReadWhole(target.file);
-    Leftovers leftovers;
-    result.backup = KeepBackup(gameFolder, old, options, leftovers);
-    Step(options, WriteStep::Replace);
-    files::RemoveFile(target.file);
+    std::optional<std::string> old = files.ReadWhole(target.file, kMaxTableSize);
+    result.backup = KeepBackup(files, gameFolder, old, options, leftovers);
+    files.RemoveFile(target.file);
     leftovers.Keep();
     result.changed = true;
-    files::FlushFolder(target.folder);
+    result.flushFailure = FlushAfterReplace(files, target.folder);
     return result;
 }
 

@@ -1,7 +1,12 @@
 // The one way the game's table override\xpbonus.2da is replaced or removed, for the window
 // and the command alike: the table written to a temporary file beside it and flushed to the
-// disk, the table it replaces kept in the back-up folder (flushed too), then one atomic
-// replace. On any failure nothing is replaced and nothing is left behind.
+// disk, the table it replaces kept in the back-up folder (flushed with its folder), then one
+// atomic replace, and the folder flushed after it.
+//
+// A failure before the replace raises fw::EInOutError; then nothing is replaced, and what
+// the write made (temporary file, back-up, and folders it created while they are empty) is
+// removed again. Once the replace has happened the write has succeeded: a failure to flush
+// the folder after it does not raise, it is reported in WriteResult::flushFailure.
 #pragma once
 
 #include <ctime>
@@ -9,35 +14,30 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "framework/Exceptions.h"
-#include "game/OutputFiles.h"
+#include "game/FileSystem.h"
 #include "game/Paths.h"
+#include "game/Spellings.h"
 #include "game/TableBackups.h"
 
 namespace game {
 
 inline constexpr std::size_t kTableBlockSize = 128;
 
-// Points of the routine where a test can make the platform fail.
-enum class WriteStep { BackupWrite, BackupFlush, TemporaryFlush, Replace };
-
 struct WriteOptions {
     // The local time that names a back-up; the clock when empty.
     std::function<std::tm()> localTime;
-    // Writes one block of the temporary file and returns the bytes written, raising
-    // EInOutError on failure; fewer bytes than given mean a full disk. The platform's
-    // write when empty.
-    std::function<std::size_t(files::OutputFile& file, std::string_view block)> blockWriter;
-    // Called before each step; a test raises EInOutError from it to make that step fail.
-    std::function<void(WriteStep)> beforeStep;
+    // The platform's files when null.
+    FileSystem* files = nullptr;
 };
 
 struct WriteResult {
     Path target;                 // the table, under the spelling found on the disk
     std::optional<Path> backup;  // the back-up or marker made, if any
     bool changed = false;        // false: the table already held these bytes, or was already absent
+    // The replace happened, but flushing its folder afterwards failed with this code: the
+    // change may not yet be on the disk.
+    std::optional<int> flushFailure;
 };
 
 // The next piece of the new table, or nothing at the end. Pieces are asked for one by one
@@ -48,23 +48,5 @@ WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const 
 WriteResult WriteTable(const Path& gameFolder, std::string_view bytes, const WriteOptions& options = {});
 // Removes the table (going back to a game without one), keeping a back-up of it.
 WriteResult RemoveTable(const Path& gameFolder, const WriteOptions& options = {});
-
-// More than one letter-case spelling of a name in a folder (case-sensitive file systems):
-// which one the game reads cannot be told, so none is written. The window shows
-// "Invalid filename"; what() names them.
-class SpellingConflict : public fw::EInOutError {
-public:
-    explicit SpellingConflict(std::vector<Path> spellings);
-    const std::vector<Path>& Spellings() const { return spellings_; }
-    const char* what() const noexcept override { return detail_.c_str(); }
-
-private:
-    std::vector<Path> spellings_;
-    std::string detail_;
-};
-
-// The entry of that name in the folder under the spelling it has on the disk, or the name
-// as given when there is none. Raises SpellingConflict when there are several.
-Path ResolveSpelling(const Path& folder, std::string_view name);
 
 }  // namespace game

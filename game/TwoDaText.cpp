@@ -34,21 +34,27 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 bool IsComment(const std::string& line) { return !line.empty() && (line[0] == '#' || line[0] == '/'); }
 
-std::vector<std::string> Words(std::string_view line)
+// The column labels: leading blanks skipped, runs of blanks as one; a line that ends in a
+// blank names one more, empty, column, and a blank line names none.
+std::vector<std::string> ColumnLabels(std::string_view line)
 {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while ((i = line.find_first_not_of(' ', i)) != std::string_view::npos) {
+    std::vector<std::string> labels;
+    std::size_t i = line.find_first_not_of(' ');
+    if (i == std::string_view::npos)
+        return labels;
+    while (i < line.size()) {
         std::size_t end = std::min(line.find(' ', i), line.size());
-        words.emplace_back(line.substr(i, end - i));
+        labels.emplace_back(line.substr(i, end - i));
         i = end;
+        if (i < line.size() && (i = line.find_first_not_of(' ', i)) == std::string_view::npos)
+            labels.emplace_back();
     }
-    return words;
+    return labels;
 }
 
-// A data row: the label up to the first space, then at most `columns` cells, the last
+// A data row: the label up to the first space, then at most `limit` cells, the last
 // taking whatever follows with its spaces.
-TwoDaRow ParseRow(const std::string& line, int number, std::size_t columns)
+TwoDaRow ParseRow(const std::string& line, int number, std::size_t limit)
 {
     TwoDaRow row;
     row.line = number;
@@ -56,13 +62,9 @@ TwoDaRow ParseRow(const std::string& line, int number, std::size_t columns)
     row.label = line.substr(0, end);
     row.indented = end == 0;
     std::size_t i = end;
-    if (columns == 0) {
-        row.surplus = line.find_first_not_of(' ', i) != std::string::npos;
-        return row;
-    }
     while ((i = line.find_first_not_of(' ', i)) != std::string::npos) {
         std::size_t stop = std::min(line.find(' ', i), line.size());
-        if (row.cells.size() + 1 == columns) {
+        if (row.cells.size() + 1 == limit) {
             std::size_t last = line.find_last_not_of(' ');
             row.surplus = last + 1 > stop;
             row.cells.push_back({line.substr(i, last + 1 - i), number, row.surplus});
@@ -75,6 +77,13 @@ TwoDaRow ParseRow(const std::string& line, int number, std::size_t columns)
 }
 
 }  // namespace
+
+std::size_t CellLimit(std::size_t labels)
+{
+    if (labels == 0)
+        return kNoCellLimit;
+    return labels == 1 ? 2 : labels;
+}
 
 std::string DecryptText(std::string_view bytes, bool& encrypted)
 {
@@ -106,10 +115,11 @@ TwoDaText ParseTwoDa(std::string_view bytes)
     while (n < lines.size() && IsComment(lines[n]))
         ++n;
     if (n < lines.size())
-        table.columnLabels = Words(lines[n++]);
+        table.columnLabels = ColumnLabels(lines[n++]);
+    const std::size_t limit = CellLimit(table.columnLabels.size());
     for (; n < lines.size(); ++n)
         if (!lines[n].empty() && !IsComment(lines[n]))
-            table.rows.push_back(ParseRow(lines[n], static_cast<int>(n + 1), table.columnLabels.size()));
+            table.rows.push_back(ParseRow(lines[n], static_cast<int>(n + 1), limit));
     return table;
 }
 

@@ -19,8 +19,8 @@ struct TwoDaRow {
     int line = 0;
     bool indented = false;  // starts with a blank: an empty label, the cells shifted
     std::vector<TwoDaCell> cells;
-    bool surplus = false;   // more tokens than column labels: joined into the last cell, or
-                            // dropped when there are no column labels
+    bool surplus = false;   // more tokens than the column labels allow cells: the surplus
+                            // joined, with its spaces, into the last cell
 };
 
 struct TwoDaText {
@@ -29,9 +29,15 @@ struct TwoDaText {
     std::string signatureLine;
     std::string defaultText;
     int defaultLine = 0;   // 0 when the file has no second line
-    std::vector<std::string> columnLabels;
+    std::vector<std::string> columnLabels;  // "A B " names three, the last empty
     std::vector<TwoDaRow> rows;
 };
+
+inline constexpr std::size_t kNoCellLimit = static_cast<std::size_t>(-1);
+
+// How many cells the engine splits a row into for that many column labels: as many for two
+// or more, two for one (it splits max(1, N - 1) times, unsigned), no limit for none.
+std::size_t CellLimit(std::size_t labels);
 
 // Undoes the XOR of an encrypted text (one starting with FF FF); other text is returned as is.
 std::string DecryptText(std::string_view bytes, bool& encrypted);

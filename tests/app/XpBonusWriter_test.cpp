@@ -11,6 +11,7 @@
 #include "../framework/BoxWatcher.h"
 #include "../framework/GuiTestUtil.h"
 #include "../framework/InOutCode.h"
+#include "../game/RecordingFiles.h"
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
 #include "framework/Application.h"
@@ -176,9 +177,8 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
         int expectedCode;
         // Sets up the override folder; returns a handle to close afterwards, if any.
         std::function<HANDLE(const std::wstring& folder)> arrange;
-        WriteOptions options;
+        std::function<void(gametest::RecordingFiles& files)> fault;
     };
-    int blocks = 0;
     std::vector<Case> cases;
     cases.push_back({"a folder stands where the file should be", 5,
                      [](const std::wstring& folder) {
@@ -193,31 +193,21 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
                                             nullptr, OPEN_EXISTING, 0, nullptr);
                      },
                      {}});
-    WriteOptions failSecondBlock;
-    failSecondBlock.blockWriter = [&blocks](HANDLE file, const char* data, DWORD size, DWORD* written) {
-        if (++blocks == 2) {
-            SetLastError(ERROR_DISK_FULL);
-            return false;
-        }
-        return WriteFile(file, data, size, written, nullptr) != FALSE;
-    };
     cases.push_back({"the disk fills up in the middle", 112,
                      [&old](const std::wstring& folder) {
                          WriteBytes(folder + L"\\xpbonus.2da", old);
                          return HANDLE(nullptr);
                      },
-                     failSecondBlock});
-    WriteOptions shortWrite;
-    shortWrite.blockWriter = [](HANDLE file, const char* data, DWORD size, DWORD* written) {
-        BOOL ok = WriteFile(file, data, size / 2, written, nullptr);
-        return ok != FALSE;
-    };
+                     [](gametest::RecordingFiles& files) {
+                         files.failOn = "write ";
+                         files.failAt = 2;
+                         files.failCode = 112;
+                     }});
     cases.push_back({"a short write", fw::kIoDiskFull, [](const std::wstring&) { return HANDLE(nullptr); },
-                     shortWrite});
+                     [](gametest::RecordingFiles& files) { files.shortWrites = true; }});
 
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        blocks = 0;
         ScratchFolder scratch;
         std::wstring folder = scratch.Path() + L"\\override";
         CreateDirectoryW(folder.c_str(), nullptr);
@@ -228,7 +218,10 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
         CellTable cells = StartingTable();
         cells.SetCell(kLocksColumn, 3, "");
         cells.SetCell(kTrapsColumn, 3, "");
-        EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, c.options); }), c.expectedCode);
+        gametest::RecordingFiles files(scratch.Path());
+        if (c.fault)
+            c.fault(files);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, files); }), c.expectedCode);
 
         EXPECT_EQ(Entries(folder), before);
         EXPECT_EQ(ReadBytes(folder + L"\\xpbonus.2da"), oldBytes);

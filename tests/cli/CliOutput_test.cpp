@@ -1,8 +1,10 @@
 // The command's output built from hand-made readings, and its small rules.
 #include <gtest/gtest.h>
 
+#include "cli/JsonText.h"
 #include "cli/Language.h"
 #include "cli/LevelRuns.h"
+#include "cli/Printable.h"
 #include "cli/ShowOutput.h"
 #include "cli/TemplatesOutput.h"
 
@@ -115,6 +117,41 @@ TEST(ShowText, SourceLevelsTemplateAndFindingsInTheUsersLanguage)
     game::TableReading clean = SampleReading(game::SourceKind::File);
     clean.findings.clear();
     EXPECT_NE(cli::ShowText(clean, Language::English).find("\nNo findings.\n"), std::string::npos);
+}
+
+TEST(Printable, ControlCharactersAndBytesThatAreNotUtf8ShowAsHex)
+{
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"PICK_LOCK", "PICK_LOCK"},
+        {"C:\\Игры\\БГ2", "C:\\Игры\\БГ2"},                 // backslashes and Cyrillic kept
+        {"\x1b[31mRED", "\\x1b[31mRED"},
+        {"a\tb\nc\x7f", "a\\x09b\\x0ac\\x7f"},
+        {"\xc2\x9b" "2J \xc2\xa0", "\\xc2\\x9b2J \xc2\xa0"},   // C1 CSI escaped, U+00A0 kept
+        {"\xe0\xa0", "\\xe0\\xa0"},                             // cut short
+        {"\xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80", "\\xc0\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80"},  // overlong, surrogate, past U+10FFFF
+        {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cli::Printable(c.text), c.shown) << c.shown;
+}
+
+TEST(ShowText, OutsideDataIsEscapedInTextButNotInJson)
+{
+    game::TableReading reading = SampleReading(game::SourceKind::Archive);
+    reading.activities[0].label = "\x1b[31mRED";
+    reading.defaultText = "\r";
+    reading.source.archive = game::FromUtf8("/g/data/\n.bif");
+    reading.findings[0].message = "The cell \"\x1b]0;x\x07\".";
+    const std::string text = cli::ShowText(reading, Language::English);
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    for (const char* part : {"label \\x1b[31mRED", "Default: \"\\x0d\"", "/g/data/\\x0a.bif", "\\x1b]0;x\\x07"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    const std::string json = cli::JsonText(cli::ShowJson(reading));
+    EXPECT_NE(json.find("\"label\": \"\\u001b[31mRED\""), std::string::npos);
 }
 
 TEST(Templates, EighteenByActivityAndListChoiceWithTheWindowsTexts)

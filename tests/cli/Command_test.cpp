@@ -4,17 +4,46 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "app/Version.h"
+#include "cli/WriteReport.h"
+#include "tests/game/TempFolder.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 using cli::Language;
 
+namespace fs = std::filesystem;
+
 struct Captured : cli::Console {
     std::string out, err;
+    int outFailure = 0;
     void Out(std::string_view text) override { out += text; }
     void Err(std::string_view text) override { err += text; }
+    int OutFailure() const override { return outFailure; }
 };
+
+void Put(const fs::path& file, const std::string& bytes)
+{
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> Names(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
 {
@@ -38,7 +67,8 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         {{"write", "g", "--locks", "7"}, Language::English, 2, "", "xptable: --locks: not a choice (0-5 or current): 7. Run 'xptable --help' for help.\n"},
         {{"write", "g", "--scrolls", "1:5,x"}, Language::Russian, 2, "", "xptable: --scrolls: значение не из одних цифр: x. Справка: xptable --help\n"},
         {{"restore", "g", "a/../b"}, Language::Russian, 2, "", "xptable: не имя резервной копии: a/../b. Справка: xptable --help\n"},
-        {{"restore", "missing/x"}, Language::English, 1, "", "xptable: missing/x: no back-up\n"},
+        {{"restore", "missing/x"}, Language::English, 1, "", "xptable: missing/x: no such file or folder\n"},
+        {{"restore", "missing/x", ""}, Language::English, 2, "", "xptable: an empty back-up name. Run 'xptable --help' for help.\n"},
         {{"backups", "missing/x"}, Language::Russian, 1, "", "xptable: missing/x: нет такого файла или каталога\n"},
     };
     for (const auto& c : cases) {
@@ -49,6 +79,88 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         EXPECT_EQ(console.out.empty(), c.out.empty()) << what;
         EXPECT_EQ(console.err, c.err) << what;
     }
+}
+
+// A folder without chitin.key is no game: the commands that write or read back-ups refuse it
+// before they make anything, while show still reads its override table.
+TEST(Command, OnlyAGameFolderIsWrittenOrRestored)
+{
+    gametest::TempFolder folder;
+    const std::string path = folder.Path().string();
+    Put(folder.Path() / "override" / "xpbonus.2da", "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\n");
+    const std::vector<std::string> commands[] = {
+        {"write", path, "--locks", "1", "--traps", "1", "--scrolls", "1"},
+        {"write", path, "--locks", "1", "--dry-run"},
+        {"backups", path},
+        {"restore", path},
+    };
+    for (const auto& args : commands) {
+        Captured console;
+        EXPECT_EQ(cli::RunCommand(args, console, Language::English), 1) << args[0];
+        EXPECT_EQ(console.err, "xptable: " + path + ": not a game folder: it has no chitin.key\n");
+        EXPECT_EQ(console.out, "");
+    }
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"override"});
+    Captured russian;
+    cli::RunCommand({"backups", path}, russian, Language::Russian);
+    EXPECT_EQ(russian.err, "xptable: " + path + ": не каталог игры: в нём нет chitin.key\n");
+    Captured show;
+    EXPECT_EQ(cli::RunCommand({"show", path}, show, Language::English), 0);
+}
+
+// Back-ups that are not regular files are listed with their reason, never taken as the
+// newest and refused by name at once.
+TEST(Command, BackupsThatAreNotFilesAreNeverPutBack)
+{
+    gametest::TempFolder game;
+    Put(game.Path() / "chitin.key", "");
+    const fs::path backups = game.Path() / "xpbonus-backup";
+    Put(backups / "xpbonus-000001-20261207-150952.2da", "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 7\r\n");
+    fs::create_directories(backups / "xpbonus-000002-20261207-150953.2da");
+    std::vector<std::string> odd = {"xpbonus-000002-20261207-150953.2da"};
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((backups / "xpbonus-000003-20261207-150954.2da").c_str(), 0600), 0);
+    odd.push_back("xpbonus-000003-20261207-150954.2da");
+#endif
+    Captured listed;
+    EXPECT_EQ(cli::RunCommand({"backups", game.Path().string()}, listed, Language::English), 0);
+    EXPECT_NE(listed.out.find("xpbonus-000002-20261207-150953.2da  not a regular file (a folder)\n"), std::string::npos);
+    for (const std::string& name : odd) {
+        Captured refused;
+        EXPECT_EQ(cli::RunCommand({"restore", game.Path().string(), name}, refused, Language::English), 1) << name;
+        EXPECT_NE(refused.err.find(name + ": not a regular file ("), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("): not put back\n"), std::string::npos) << refused.err;
+    }
+    Captured restored;
+    EXPECT_EQ(cli::RunCommand({"restore", game.Path().string()}, restored, Language::English), 0) << restored.err;
+    EXPECT_EQ(restored.out.rfind("Restored xpbonus-000001-20261207-150952.2da: ", 0), 0u) << restored.out;
+}
+
+TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
+{
+    gametest::TempFolder game;
+    game::WriteResult result;
+    result.target = game.Path() / "override" / "xpbonus.2da";
+    result.backup = game.Path() / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
+    result.changed = true;
+    result.flushFailure = 5;
+    Put(*result.backup, "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\nDISARM_TRAP 1\r\nLEARN_SPELL 1\r\nPICK_POCKET 1\r\nX 1\r\n");
+    Captured console;
+    EXPECT_EQ(cli::ReportWrite(console, Language::English, result, "Written: t", {"x"}), 0);
+    EXPECT_EQ(console.out.substr(console.out.find('\n') + 1),
+              "The replaced table was kept in: " + result.backup->string() +
+                  "\nThe replaced table had rows past the third that this one lacks: \"PICK_POCKET\"; the back-up "
+                  "just made keeps them.\n");
+    EXPECT_EQ(console.err, "xptable: warning: the table is replaced, but its folder could not be flushed to the disk: "
+                           "File access denied.\n");
+}
+
+TEST(Command, OutputThatCannotBeWrittenIsAFailure)
+{
+    Captured console;
+    console.outFailure = 112;
+    EXPECT_EQ(cli::RunCommand({"templates"}, console, Language::English), 1);
+    EXPECT_EQ(console.err, "xptable: cannot write the output: I/O error 112.\n");
 }
 
 }  // namespace

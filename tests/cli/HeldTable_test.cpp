@@ -47,6 +47,7 @@ TEST(HeldTable, WriteAndRestoreFailWithTheWindowsReasonAndChangeNothing)
         gametest::TempFolder game;
         const auto table = game.Path() / "override" / "xpbonus.2da";
         Put(table, old);
+        Put(game.Path() / "chitin.key", "");
         Put(game.Path() / "xpbonus-backup" / kept, "2DA V1.0\r\n0\r\n");
         HANDLE held = CreateFileW(table.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);

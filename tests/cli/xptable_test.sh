@@ -92,7 +92,7 @@ has out "The replaced table was kept in: $game/xpbonus-backup/" "second write"
 cp "$table" "$work/second.2da"
 expect 0 "backups" backups "$game"
 [ "$(wc -l <"$work/out")" = 2 ] || fail "backups: not two lines: $(cat "$work/out")"
-head -1 "$work/out" | grep -qE '^xpbonus-[0-9]{8}-[0-9]{6}-[0-9]{2}\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "newest back-up: $(cat "$work/out")"
+head -1 "$work/out" | grep -qE '^xpbonus-000002-[0-9]{8}-[0-9]{6}\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "newest back-up: $(cat "$work/out")"
 tail -1 "$work/out" | grep -qE '\.none  no table$' || fail "the marker: $(cat "$work/out")"
 marker="$(tail -1 "$work/out" | cut -d' ' -f1)"
 expect 0 "backups --json" backups "$game" --json
@@ -118,6 +118,25 @@ expect 0 "explicit locks" write "$work/refused" --locks 1 --dry-run
 expect 1 "no table to take" write "$work/empty" --locks 1
 has err '[missing]' "no table"
 expect 2 "a path as back-up name" restore "$game" ../x
+expect 2 "an empty back-up name" restore "$game" ""
+
+# A fourth row: shown, not a reason to refuse current, and named when a write leaves it out.
+game4="$work/fourrows"
+cp -r "$work/stock" "$game4"
+mkdir -p "$game4/override"
+printf '2DA V1.0\r\n0\r\n   1 2\r\nPICK_LOCK 1 2\r\nDISARM_TRAP 1 2\r\nLEARN_SPELL 1 2\r\nPICK_POCKET 5 5\r\n' >"$game4/override/xpbonus.2da"
+expect 0 "show a fourth row" show "$game4"
+has out '[extra-rows] Row 3 ("PICK_POCKET")' "show a fourth row"
+expect 0 "write over a fourth row" write "$game4" --locks current --traps 2
+has out 'The replaced table had rows past the third that this one lacks: "PICK_POCKET"; the back-up just made keeps them.' "write over a fourth row"
+
+# Output that cannot be written is a failure, said on stderr.
+for args in "templates" "show $work/stock --json"; do
+  status=0
+  # shellcheck disable=SC2086
+  LC_ALL=C.UTF-8 "$xptable" $args >/dev/full 2>"$work/err" || status=$?
+  [ "$status" = 1 ] && grep -qF 'xptable: cannot write the output: ' "$work/err" || fail "$args >/dev/full: exit $status, $(cat "$work/err")"
+done
 expect 1 "no back-up" restore "$work/stock"
 has err 'no back-up' "no back-up"
 

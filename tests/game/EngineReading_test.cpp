@@ -61,6 +61,39 @@ TEST(TwoDaText, LinesTabsCommentsAndRows)
     EXPECT_FALSE(ParseTwoDa("2DA V1.1\n").signatureOk);
 }
 
+// The column-label line decides how many cells a row is split into: no limit for none, two
+// for one name, N for N; a line ending in a blank names one more. Only spaces and tabs part
+// cells, and a number skips only C white space, so 0xA0 stays in the cell and stops it.
+TEST(TwoDaText, LabelLineLimitsTheCellsOfEveryRow)
+{
+    struct Case {
+        const char* labels;
+        const char* row;
+        std::size_t names;
+        int cap;
+        std::vector<int> levels;  // 1 to 4
+        bool surplus;
+    } cases[] = {
+        {"", "5", 0, 1, {5, 5, 5, 5}, false},
+        {"   ", "5 6 7", 0, 3, {5, 6, 7, 7}, false},
+        {"V", "5 6", 1, 2, {5, 6, 6, 6}, false},
+        {"V", "5 6 7", 1, 2, {5, 6, 6, 6}, true},
+        {"A B ", "5 6 7", 3, 3, {5, 6, 7, 7}, false},
+        {"A B", "5 6 7", 2, 2, {5, 6, 6, 6}, true},
+        {"A B C", "5\xA0" "6 7", 3, 2, {5, 7, 7, 7}, false},
+        {"A B", "\xA0" "5 \v6", 2, 2, {0, 6, 6, 6}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.labels + "\" / " + c.row);
+        TwoDaText t = ParseTwoDa(std::string("2DA V1.0\n0\n") + c.labels + "\nPICK_LOCK " + c.row + "\n");
+        EXPECT_EQ(t.columnLabels.size(), c.names);
+        EXPECT_EQ(LevelCap(t), c.cap);
+        auto levels = EngineLevels(t, 0);
+        EXPECT_EQ((std::vector<int>{levels[0], levels[1], levels[2], levels[3]}), c.levels);
+        EXPECT_EQ(t.rows[0].surplus, c.surplus);
+    }
+}
+
 TEST(TwoDaText, EncryptedTextIsDecrypted)
 {
     std::string plain = "2DA V1.0\r\n0\r\n";

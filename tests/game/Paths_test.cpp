@@ -1,4 +1,5 @@
 #include "game/Paths.h"
+#include "game/Spellings.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,13 @@ TEST(Paths, FindSpellingsListsEveryCaseVariantSorted)
     fs::create_directories(folder / "Override");
     fs::create_directories(folder / "override");
     std::ofstream(folder / "OVERRIDE.txt") << "x";
-    auto found = game::FindSpellings(folder, "override");
+    auto found = game::FindSpellings(game::PlatformFiles(), folder, "override");
     ASSERT_FALSE(found.empty());
     EXPECT_TRUE(game::SameNameIgnoringCase(game::ToUtf8(found.front().filename()), "override"));
     // A case-insensitive file system keeps one of the two folders.
     EXPECT_LE(found.size(), 2u);
     EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
-    EXPECT_TRUE(game::FindSpellings(folder / "missing", "override").empty());
+    EXPECT_TRUE(game::FindSpellings(game::PlatformFiles(), folder / "missing", "override").empty());
     fs::remove_all(folder);
 }
 

@@ -5,6 +5,7 @@
 #include "app/Templates.h"
 #include "app/XpBonusTable.h"
 #include "game/ArchiveWriter.h"
+#include "game/TableFindings.h"
 #include "game/TableReading.h"
 #include "tests/game/TempFolder.h"
 
@@ -54,6 +55,7 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
         {"missing-row", Table(kLocks + kTraps), 2, std::nullopt, std::nullopt},
         {"row-order", Table(kTraps + kLocks + kScrolls), 0, 4, std::nullopt},
         {"duplicate-label", Table(kLocks + kTraps + kScrolls + kLocks), 3, 7, std::nullopt},
+        {"extra-rows", Table(kLocks + kTraps + kScrolls + Row("PICK_POCKET", "5")), 3, 7, std::nullopt},
         {"indented-row", Table(kLocks + kTraps + " " + kScrolls), 2, 6, std::nullopt},
         {"surplus-cells", Table(Row("PICK_LOCK", "250", 41) + kTraps + kScrolls), 0, 4, std::nullopt},
         {"signature", Table(kLocks + kTraps + kScrolls, "2DA V2.0\r\n0\r\n"), std::nullopt, 1, std::nullopt},
@@ -83,6 +85,21 @@ TEST(TableFindings, CellsBeyondTheLevelsUsedGiveNoFinding)
                Table(Row("PICK_LOCK", "250", 60) + Row("DISARM_TRAP", "1000", 45) + Row("LEARN_SPELL", "1000", 9)));
     for (const Finding& f : ReadTableFile(folder.Path() / "t.2da").findings)
         EXPECT_EQ(f.code, "surplus-cells");
+}
+
+TEST(TableFindings, RowsPastTheThirdAreNamedAndKept)
+{
+    TableReading reading = ReadTableBytes(Table(kLocks + kTraps + kScrolls + Row("PICK_POCKET", "5") + Row("x", "1")), {});
+    EXPECT_EQ(reading.laterRows, (std::vector<std::string>{"PICK_POCKET", "x"}));
+    ASSERT_EQ(reading.findings.size(), 1u);
+    EXPECT_EQ(reading.findings[0].message,
+              "Rows 3 to 4 (\"PICK_POCKET\", \"x\") lie past the three rows this tool writes; the open-source engine "
+              "pays row 3 for picking pockets. A write of this tool leaves them out; the back-up it keeps holds them.");
+    std::vector<std::string> many(12, "R");
+    std::string ten = "\"R\"";
+    for (int i = 1; i < 10; ++i)
+        ten += ", \"R\"";
+    EXPECT_EQ(QuotedLabels(many, "and", "more"), ten + " and 2 more");
 }
 
 TEST(TableFindings, WhatTheOriginalEngineDoesIsNotClaimed)

@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "../framework/InOutCode.h"
+#include "RecordingFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using game::WriteStep;
 
 const char kNew[] = "2DA V1.0\r\n0\r\nnew table\r\n";
 const char kOld[] = "another mod's table\r\n";
@@ -72,27 +72,47 @@ game::WriteOptions FixedClock(int second = 52)
     return options;
 }
 
-TEST(TableWriter, BackupNamesCountUpWithinTheirSecond)
+TEST(TableWriter, BackupsAreNumberedAboveEveryNumberThere)
 {
     struct Case {
         std::vector<std::string> existing;
-        int second;
         bool marker;
         const char* expected;
     } cases[] = {
-        {{}, 52, false, "xpbonus-20261207-150952-01.2da"},
-        {{}, 5, true, "xpbonus-20261207-150905-01.none"},
-        {{"xpbonus-20261207-150952-01.2da", "xpbonus-20261207-150952-02.none"}, 52, false,
-         "xpbonus-20261207-150952-03.2da"},
-        {{"xpbonus-20261207-150951-07.2da", "readme.txt", "xpbonus-20261207-150952-3.2da"}, 52, true,
-         "xpbonus-20261207-150952-01.none"},
-        {{"xpbonus-20261207-150952-99.2da"}, 52, false, "xpbonus-20261207-150952-100.2da"},
+        {{}, false, "xpbonus-000001-20261207-150952.2da"},
+        {{}, true, "xpbonus-000001-20261207-150952.none"},
+        // A later time in an older name, a gap, a marker: only the highest number counts.
+        {{"xpbonus-000007-20301231-235959.none", "xpbonus-000002-20261207-150952.2da"}, false,
+         "xpbonus-000008-20261207-150952.2da"},
+        // An earlier version's names and other files are not numbered.
+        {{"xpbonus-20261207-150952-05.2da", "readme.txt", "xpbonus-12-20261207-150952.2da"}, true,
+         "xpbonus-000001-20261207-150952.none"},
+        {{"xpbonus-999999-20261207-150952.2da"}, false, "xpbonus-1000000-20261207-150952.2da"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        EXPECT_EQ(game::BackupName(At(c.second), game::NextBackupNumber(c.existing, At(c.second)), c.marker),
-                  c.expected);
+        EXPECT_EQ(game::BackupName(game::NextBackupNumber(c.existing), At(52), c.marker), c.expected);
     }
+}
+
+TEST(TableWriter, NewestIsTheHighestNumberWhateverTheClockSaid)
+{
+    const std::vector<std::string> names = {
+        "xpbonus-20261207-150952-02.2da",       // an earlier version's, within one second
+        "xpbonus-000003-20261107-020000.2da",   // after the clock went back an hour, and a month
+        "xpbonus-000002-20990101-000000.none",  // stamped in the future
+        "xpbonus-20261207-150952-10.none",
+        "xpbonus-20261206-235959-01.2da",
+        "xpbonus-000001-20261207-150952.2da",
+        "xpbonus-000010-20261207-150952.2da",   // past 9: by number, not as text
+    };
+    GameFolder game;
+    for (const std::string& name : names)
+        Put(game.path / "xpbonus-backup" / name, "");
+    std::vector<std::string> order;
+    for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game.path))
+        order.push_back(game::ToUtf8(backup.path.filename()));
+    EXPECT_EQ(order, (std::vector<std::string>{names[6], names[1], names[2], names[5], names[3], names[0], names[4]}));
 }
 
 TEST(TableWriter, KeepsWhatItReplacesAndMarksWhatItCreates)
@@ -104,8 +124,8 @@ TEST(TableWriter, KeepsWhatItReplacesAndMarksWhatItCreates)
         const char* backupBytes;
         bool changed;
     } cases[] = {
-        {"no table yet: a marker", nullptr, {"xpbonus-20261207-150952-01.none"}, "", true},
-        {"another table: kept byte for byte", kOld, {"xpbonus-20261207-150952-01.2da"}, kOld, true},
+        {"no table yet: a marker", nullptr, {"xpbonus-000001-20261207-150952.none"}, "", true},
+        {"another table: kept byte for byte", kOld, {"xpbonus-000001-20261207-150952.2da"}, kOld, true},
         {"the same bytes: left as they are", kNew, {}, nullptr, false},
     };
     for (const Case& c : cases) {
@@ -125,76 +145,161 @@ TEST(TableWriter, KeepsWhatItReplacesAndMarksWhatItCreates)
     }
 }
 
+// The clock going back between writes (summer time ending) changes nothing in the order.
 TEST(TableWriter, GoingBackListsNewestFirstAndRemoveKeepsTheTable)
 {
     GameFolder game;
     game::WriteTable(game.path, kOld, FixedClock(52));
-    game::WriteTable(game.path, kNew, FixedClock(52));
-    game::WriteResult removed = game::RemoveTable(game.path, FixedClock(53));
+    game::WriteTable(game.path, kNew, FixedClock(40));
+    game::WriteResult removed = game::RemoveTable(game.path, FixedClock(30));
     EXPECT_TRUE(removed.changed);
     EXPECT_EQ(Read(removed.target), "<missing>");
     EXPECT_FALSE(game::RemoveTable(game.path, FixedClock(54)).changed) << "nothing left to remove";
 
-    std::vector<game::Backup> backups = game::ListBackups(game.path);
+    std::vector<game::Backup> backups = game::ListBackups(game::PlatformFiles(), game.path);
     ASSERT_EQ(backups.size(), 3u);
-    EXPECT_EQ(game::ToUtf8(backups[0].path.filename()), "xpbonus-20261207-150953-01.2da");
+    EXPECT_EQ(game::ToUtf8(backups[0].path.filename()), "xpbonus-000003-20261207-150930.2da");
     EXPECT_EQ(Read(backups[0].path), kNew);
     EXPECT_EQ(Read(backups[1].path), kOld);
     EXPECT_TRUE(backups[2].marker);
 }
 
-TEST(TableWriter, FailuresReplaceNothingAndLeaveNothingBehind)
+// What reaches the disk and in which order: each file flushed before the step that relies
+// on it, each folder flushed after an entry is made in it.
+TEST(TableWriter, EveryStepIsFlushedBeforeTheNextReliesOnIt)
 {
-    auto failAt = [](WriteStep failing, int code) {
-        game::WriteOptions options = FixedClock();
-        options.beforeStep = [=](WriteStep step) {
-            if (step == failing)
-                throw fw::EInOutError(code);
-        };
-        return options;
-    };
-    game::WriteOptions secondBlock = FixedClock(), shortWrite = FixedClock();
-    int blocks = 0;
-    secondBlock.blockWriter = [&](game::files::OutputFile& file, std::string_view block) {
-        if (++blocks == 2)
-            throw fw::EInOutError(112);
-        return file.Write(block);
-    };
-    shortWrite.blockWriter = [](game::files::OutputFile& file, std::string_view block) {
-        return file.Write(block.substr(0, block.size() / 2));
-    };
+    const std::string backup = "xpbonus-backup/xpbonus-000001-20261207-150952";
     struct Case {
         const char* name;
-        const char* inTheWay;  // a file put at this place in the game folder
-        game::WriteOptions options;
-        int code;
+        bool table;  // a table and its back-up folder are there before
+        bool remove;
+        std::vector<std::string> changes;
     } cases[] = {
-        {"the back-up folder is a file", "xpbonus-backup", FixedClock(), 3},
-        {"the override folder is a file", "override", FixedClock(), 3},
-        {"no room for the back-up", nullptr, failAt(WriteStep::BackupWrite, 112), 112},
-        {"the back-up cannot be flushed", nullptr, failAt(WriteStep::BackupFlush, 5), 5},
-        {"the temporary file cannot be flushed", nullptr, failAt(WriteStep::TemporaryFlush, 29), 29},
-        {"the replace is refused", nullptr, failAt(WriteStep::Replace, 5), 5},
-        {"the disk fills up at the second block", nullptr, secondBlock, 112},
-        {"a short write", nullptr, shortWrite, fw::kIoDiskFull},
+        {"a first write", false, false,
+         {"mkdir override", "flush-folder .", "create override/<tmp>", "write override/<tmp>",
+          "flush override/<tmp>", "close override/<tmp>", "mkdir xpbonus-backup", "flush-folder .",
+          "create " + backup + ".none", "flush " + backup + ".none", "close " + backup + ".none",
+          "flush-folder xpbonus-backup", "replace override/<tmp> override/xpbonus.2da", "flush-folder override"}},
+        {"a table replaced", true, false,
+         {"create override/<tmp>", "write override/<tmp>", "flush override/<tmp>", "close override/<tmp>",
+          "create " + backup + ".2da", "write " + backup + ".2da", "flush " + backup + ".2da",
+          "close " + backup + ".2da", "flush-folder xpbonus-backup", "replace override/<tmp> override/xpbonus.2da",
+          "flush-folder override"}},
+        {"a table removed", true, true,
+         {"create " + backup + ".2da", "write " + backup + ".2da", "flush " + backup + ".2da",
+          "close " + backup + ".2da", "flush-folder xpbonus-backup", "remove override/xpbonus.2da",
+          "flush-folder override"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GameFolder game;
-        bool table = !c.inTheWay || std::string(c.inTheWay) != "override";
-        if (table)
+        if (c.table) {
             Put(game.path / "override" / "xpbonus.2da", kOld);
+            fs::create_directories(game.path / "xpbonus-backup");
+        }
+        gametest::RecordingFiles files(game.path);
+        game::WriteOptions options = FixedClock();
+        options.files = &files;
+        game::WriteResult result =
+            c.remove ? game::RemoveTable(game.path, options) : game::WriteTable(game.path, kNew, options);
+        EXPECT_TRUE(result.changed);
+        EXPECT_EQ(files.Changes(), c.changes);
+    }
+}
+
+// Every call of a write failed in turn: the game holds the old table or the new one, the
+// result says which, and a failed write leaves nothing it made behind.
+TEST(TableWriter, AWriteFailedAtAnyCallReplacesAllOrNothing)
+{
+    for (bool table : {false, true}) {
+        bool succeeded = false;
+        for (int call = 1; !succeeded && call < 100; ++call) {
+            SCOPED_TRACE((table ? "a table replaced, call " : "a first write, call ") + std::to_string(call));
+            GameFolder game;
+            if (table)
+                Put(game.path / "override" / "xpbonus.2da", kOld);
+            std::vector<std::string> before = Names(game.path);
+            gametest::RecordingFiles files(game.path);
+            files.failAt = call;
+            files.failCode = 29;
+            game::WriteOptions options = FixedClock();
+            options.files = &files;
+            std::optional<game::WriteResult> result;
+            int code = fwtest::InOutCodeOf([&] { result = game::WriteTable(game.path, kNew, options); });
+            succeeded = static_cast<int>(files.calls.size()) < call;
+            if (result) {
+                EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), kNew);
+                // The flush after the replace fails and the write stands; any other failure
+                // that lets the write through is a look for folders to create or for other
+                // spellings of a name.
+                bool flushFailed = files.calls.size() == std::size_t(call) && files.calls.back() == "flush-folder override";
+                EXPECT_EQ(result->flushFailure, flushFailed ? std::optional<int>(29) : std::nullopt);
+                if (!succeeded && !flushFailed) {
+                    EXPECT_TRUE(files.calls[call - 1] == "kind ." || files.calls[call - 1].starts_with("list "))
+                        << files.calls[call - 1];
+                }
+            } else {
+                EXPECT_EQ(code, 29);
+                EXPECT_EQ(Names(game.path), before) << "a folder the write made is left";
+                EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), table ? kOld : "<missing>");
+                if (table) {
+                    EXPECT_EQ(Names(game.path / "override"), std::vector<std::string>{"xpbonus.2da"});
+                }
+            }
+        }
+        EXPECT_TRUE(succeeded) << "the write never got through";
+    }
+}
+
+TEST(TableWriter, FailuresReplaceNothingAndLeaveNothingBehind)
+{
+    struct Case {
+        const char* name;
+        const char* inTheWay;  // a file put at this place in the game folder
+        bool table;
+        bool shortWrites;
+        std::size_t size;      // of the table there before
+        int code;
+    } cases[] = {
+        {"the back-up folder is a file", "xpbonus-backup", true, false, 10, 3},
+        {"the back-up folder is a file, no override yet", "xpbonus-backup", false, false, 0, 3},
+        {"the override folder is a file", "override", false, false, 0, 3},
+        {"a short write", nullptr, true, true, 10, fw::kIoDiskFull},
+        {"a table over 1 MiB is not read", nullptr, true, false, (1u << 20) + 1, game::kIoFileTooLarge},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        std::string old = std::string(kOld) + std::string(c.size, 'x');
+        if (c.table)
+            Put(game.path / "override" / "xpbonus.2da", old);
         if (c.inTheWay)
             Put(game.path / c.inTheWay, "in the way");
         std::vector<std::string> before = Names(game.path), overrideBefore = Names(game.path / "override");
+        gametest::RecordingFiles files(game.path);
+        files.shortWrites = c.shortWrites;
+        game::WriteOptions options = FixedClock();
+        options.files = &files;
         std::string bytes = std::string(kNew) + std::string(300, 'x');
-        EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(game.path, bytes, c.options); }), c.code);
+        EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(game.path, bytes, options); }), c.code);
         EXPECT_EQ(Names(game.path), before);
         EXPECT_EQ(Names(game.path / "override"), overrideBefore);
-        if (table) {
-            EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), kOld);
+        if (c.table) {
+            EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), old);
         }
     }
+}
+
+TEST(TableWriter, ExclusiveCreateLeavesAnExistingFileAsItIs)
+{
+    GameFolder game;
+    Put(game.path / "taken", kOld);
+    EXPECT_EQ(fwtest::InOutCodeOf([&] { game::PlatformFiles().CreateNew(game.path / "taken"); }), game::kIoFileExists);
+    EXPECT_EQ(Read(game.path / "taken"), kOld);
+    auto file = game::PlatformFiles().CreateNew(game.path / "free");
+    EXPECT_EQ(file->Write("new"), 3u);
+    file->Close();
+    EXPECT_EQ(Read(game.path / "free"), "new");
 }
 
 #ifndef _WIN32

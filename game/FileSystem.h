@@ -1,0 +1,73 @@
+// The file operations the table writer makes, behind one interface: the platform's side
+// (Win32 wide APIs in the long-path form in FileSystemWin32.cpp, POSIX in
+// FileSystemPosix.cpp), and in tests a double that records the calls and fails any one of
+// them. Every failure raises fw::EInOutError with the window's numeric codes: the
+// platform's error code on Windows, errno mapped to the same codes on POSIX.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/Paths.h"
+
+namespace game {
+
+// ERROR_FILE_EXISTS: what an exclusive creation raises when the name is taken.
+inline constexpr int kIoFileExists = 80;
+// ERROR_FILE_TOO_LARGE: a file read whole that is over the limit given.
+inline constexpr int kIoFileTooLarge = 223;
+
+enum class EntryKind { Missing, File, Folder, Link, Other };
+
+// A file being written; closed (without flushing to the disk) when dropped.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    // Returns the bytes written, which may be fewer than given.
+    virtual std::size_t Write(std::string_view data) = 0;
+    // The data onto the disk: fsync / FlushFileBuffers.
+    virtual void FlushToDisk() = 0;
+    virtual void Close() = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // What stands at the path, a symbolic link (or Windows reparse point) not followed.
+    virtual EntryKind KindOf(const Path& path) = 0;
+    // One folder; its parent must exist.
+    virtual void CreateFolder(const Path& path) = 0;
+    // A file created for writing only if no entry of that name exists (kIoFileExists
+    // otherwise, the entry left as it is).
+    virtual std::unique_ptr<OutputFile> CreateNew(const Path& path) = 0;
+    // Makes the folder's entries durable (POSIX: fsync of the folder; nothing on Windows,
+    // where creating and replacing are written through).
+    virtual void FlushFolder(const Path& folder) = 0;
+    // Puts `from` in the place of `to` in one step, replacing a file there.
+    virtual void Replace(const Path& from, const Path& to) = 0;
+    virtual void RemoveFile(const Path& file) = 0;
+    // Removes a file or an empty folder; false when that fails. For cleaning up.
+    virtual bool Discard(const Path& path) noexcept = 0;
+    // Raises unless the existing file may be replaced: the user may write it and no other
+    // program holds it against writing (Windows: code 32). A missing file passes.
+    virtual void CheckReplaceable(const Path& file) = 0;
+    // A regular file's bytes, opened without blocking and without following a link;
+    // kIoFileTooLarge when it holds more than `limit` bytes.
+    virtual std::string ReadWhole(const Path& file, std::size_t limit) = 0;
+    // The names in a folder, "." and ".." left out.
+    virtual std::vector<Path> ListFolder(const Path& folder) = 0;
+};
+
+// The platform's own file system.
+FileSystem& PlatformFiles();
+
+#ifndef _WIN32
+// errno as the Windows error code the window reports for the same failure.
+int InOutCodeForErrno(int error);
+#endif
+
+}  // namespace game

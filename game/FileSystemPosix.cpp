@@ -1,0 +1,239 @@
+#include "game/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "framework/Exceptions.h"
+
+namespace game {
+
+namespace {
+
+bool ParentMissing(const Path& path)
+{
+    struct stat info;
+    Path parent = path.parent_path();
+    return !parent.empty() && ::stat(parent.c_str(), &info) != 0;
+}
+
+// errno as the Windows error code the window reports for the same failure.
+int CodeForErrno(int error, const Path& path)
+{
+    switch (error) {
+    case ENOENT: return ParentMissing(path) ? 3 : 2;  // ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL: return 3;                     // the path cannot name a file
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return 5;                     // ERROR_ACCESS_DENIED
+    case EMFILE:
+    case ENFILE: return 4;                     // ERROR_TOO_MANY_OPEN_FILES
+    case EBUSY:
+    case ETXTBSY: return 32;                   // ERROR_SHARING_VIOLATION
+    case EEXIST: return kIoFileExists;         // ERROR_FILE_EXISTS
+    case ENOSPC:
+    case EDQUOT: return 112;                   // ERROR_DISK_FULL
+    case EXDEV: return 17;                     // ERROR_NOT_SAME_DEVICE
+    case ENOTEMPTY: return 145;                // ERROR_DIR_NOT_EMPTY
+    case EIO: return 29;                       // ERROR_WRITE_FAULT
+    case ENOMEM: return 8;                     // ERROR_NOT_ENOUGH_MEMORY
+    default: return 31;                        // ERROR_GEN_FAILURE
+    }
+}
+
+[[noreturn]] void Raise(const Path& path, int error = errno)
+{
+    throw fw::EInOutError(CodeForErrno(error, path));
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// A regular file's descriptor, opened without blocking (a FIFO cannot hang the read) and
+// without following a link.
+int OpenRegular(const Path& file)
+{
+    int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        Raise(file);
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw fw::EInOutError(fw::kIoAccessDenied);
+    }
+    return fd;
+}
+
+class PosixOutputFile : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    ~PosixOutputFile() override
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    PosixOutputFile(const PosixOutputFile&) = delete;
+    PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+    std::size_t Write(std::string_view data) override
+    {
+        for (;;) {
+            ssize_t n = ::write(fd_, data.data(), data.size());
+            if (n >= 0)
+                return static_cast<std::size_t>(n);
+            if (errno != EINTR)
+                Raise(Path());
+        }
+    }
+
+    void FlushToDisk() override
+    {
+        if (::fsync(fd_) != 0)
+            Raise(Path());
+    }
+
+    void Close() override
+    {
+        int fd = std::exchange(fd_, -1);
+        if (::close(fd) != 0 && errno != EINTR)
+            Raise(Path());
+    }
+
+private:
+    int fd_;
+};
+
+class PosixFiles : public FileSystem {
+public:
+    EntryKind KindOf(const Path& path) override
+    {
+        struct stat info;
+        if (::lstat(path.c_str(), &info) != 0) {
+            if (errno == ENOENT)
+                return EntryKind::Missing;
+            Raise(path);
+        }
+        if (S_ISLNK(info.st_mode))
+            return EntryKind::Link;
+        if (S_ISDIR(info.st_mode))
+            return EntryKind::Folder;
+        return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
+    }
+
+    void CreateFolder(const Path& path) override
+    {
+        if (::mkdir(path.c_str(), 0777) != 0)
+            Raise(path);
+    }
+
+    std::unique_ptr<OutputFile> CreateNew(const Path& path) override
+    {
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0)
+            Raise(path);
+        return std::make_unique<PosixOutputFile>(fd);
+    }
+
+    void FlushFolder(const Path& folder) override
+    {
+        Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (fd.Get() < 0)
+            Raise(folder);
+        // Some file systems cannot sync a folder and say so with EINVAL; there is nothing to flush.
+        if (::fsync(fd.Get()) != 0 && errno != EINVAL)
+            Raise(folder);
+    }
+
+    void Replace(const Path& from, const Path& to) override
+    {
+        if (::rename(from.c_str(), to.c_str()) != 0)
+            Raise(to);
+    }
+
+    void RemoveFile(const Path& file) override
+    {
+        if (::unlink(file.c_str()) != 0)
+            Raise(file);
+    }
+
+    bool Discard(const Path& path) noexcept override { return ::remove(path.c_str()) == 0; }
+
+    void CheckReplaceable(const Path& file) override
+    {
+        // Opening for writing neither truncates nor changes the file; non-blocking, so a FIFO
+        // put in its place cannot hang the check.
+        Descriptor fd(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (fd.Get() < 0 && errno != ENOENT)
+            Raise(file);
+    }
+
+    std::string ReadWhole(const Path& file, std::size_t limit) override
+    {
+        Descriptor fd(OpenRegular(file));
+        std::string bytes;
+        char buffer[4096];
+        for (;;) {
+            ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+            if (n == 0)
+                return bytes;
+            if (n < 0 && errno != EINTR)
+                Raise(file);
+            if (n > 0)
+                bytes.append(buffer, static_cast<std::size_t>(n));
+            if (bytes.size() > limit)
+                throw fw::EInOutError(kIoFileTooLarge);
+        }
+    }
+
+    std::vector<Path> ListFolder(const Path& folder) override
+    {
+        DIR* dir = ::opendir(folder.c_str());
+        if (!dir)
+            Raise(folder);
+        std::vector<Path> names;
+        while (const dirent* entry = ::readdir(dir)) {
+            std::string_view name = entry->d_name;
+            if (name != "." && name != "..")
+                names.emplace_back(name);
+        }
+        ::closedir(dir);
+        return names;
+    }
+};
+
+}  // namespace
+
+FileSystem& PlatformFiles()
+{
+    static PosixFiles files;
+    return files;
+}
+
+int InOutCodeForErrno(int error)
+{
+    return CodeForErrno(error, Path());
+}
+
+}  // namespace game

@@ -1,0 +1,224 @@
+#include "game/FileSystem.h"
+
+#include <windows.h>
+
+#include "framework/Exceptions.h"
+#include "game/LongPath.h"
+
+namespace game {
+
+namespace {
+
+[[noreturn]] void RaiseLastError(int fallback = fw::kIoInvalidFilename)
+{
+    DWORD code = GetLastError();
+    throw fw::EInOutError(code ? static_cast<int>(code) : fallback);
+}
+
+}  // namespace
+
+namespace files {
+
+std::wstring LongForm(const Path& path)
+{
+    std::wstring text = path.native();
+    for (wchar_t& c : text)
+        if (c == L'/')
+            c = L'\\';
+    if (text.rfind(L"\\\\?\\", 0) == 0)
+        return text;
+    DWORD n = GetFullPathNameW(text.c_str(), 0, nullptr, nullptr);
+    std::wstring full(n, L'\0');
+    if (n == 0 || (n = GetFullPathNameW(text.c_str(), n, full.data(), nullptr)) == 0 || n >= full.size())
+        throw fw::EInOutError(fw::kIoInvalidFilename);
+    full.resize(n);
+    if (full.rfind(L"\\\\", 0) == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+}  // namespace files
+
+namespace {
+
+using files::LongForm;
+
+// Closes a handle when dropped.
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle()
+    {
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE Get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+class Win32OutputFile : public OutputFile {
+public:
+    explicit Win32OutputFile(HANDLE h) : h_(h) {}
+    ~Win32OutputFile() override
+    {
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
+    }
+    Win32OutputFile(const Win32OutputFile&) = delete;
+    Win32OutputFile& operator=(const Win32OutputFile&) = delete;
+
+    std::size_t Write(std::string_view data) override
+    {
+        DWORD written = 0;
+        SetLastError(0);
+        if (!WriteFile(h_, data.data(), static_cast<DWORD>(data.size()), &written, nullptr))
+            RaiseLastError(fw::kIoDiskFull);
+        return written;
+    }
+
+    void FlushToDisk() override
+    {
+        if (!FlushFileBuffers(h_))
+            RaiseLastError(fw::kIoDiskFull);
+    }
+
+    void Close() override
+    {
+        HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        if (!CloseHandle(h))
+            RaiseLastError(fw::kIoDiskFull);
+    }
+
+private:
+    HANDLE h_;
+};
+
+class Win32Files : public FileSystem {
+public:
+    EntryKind KindOf(const Path& path) override
+    {
+        DWORD attributes = GetFileAttributesW(LongForm(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                return EntryKind::Missing;
+            RaiseLastError();
+        }
+        // Symbolic links and junctions alike: writing through one writes somewhere else.
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            return EntryKind::Link;
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            return EntryKind::Folder;
+        return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::File;
+    }
+
+    void CreateFolder(const Path& path) override
+    {
+        if (!CreateDirectoryW(LongForm(path).c_str(), nullptr))
+            RaiseLastError();
+    }
+
+    std::unique_ptr<OutputFile> CreateNew(const Path& path) override
+    {
+        // Others may read it meanwhile; nobody else may write it.
+        HANDLE h = CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        return std::make_unique<Win32OutputFile>(h);
+    }
+
+    void FlushFolder(const Path&) override {}
+
+    void Replace(const Path& from, const Path& to) override
+    {
+        if (!MoveFileExW(LongForm(from).c_str(), LongForm(to).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            RaiseLastError();
+    }
+
+    void RemoveFile(const Path& file) override
+    {
+        if (!DeleteFileW(LongForm(file).c_str()))
+            RaiseLastError();
+    }
+
+    bool Discard(const Path& path) noexcept override
+    {
+        try {
+            std::wstring native = LongForm(path);
+            return DeleteFileW(native.c_str()) || RemoveDirectoryW(native.c_str());
+        } catch (...) {
+            return false;
+        }
+    }
+
+    void CheckReplaceable(const Path& file) override
+    {
+        // Write access with read sharing, as the temporary file is opened: fails with 32 while
+        // another program holds the file without letting others write it, 5 when read-only.
+        Handle h(CreateFileW(LongForm(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (h.Get() == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND)
+            RaiseLastError();
+    }
+
+    std::string ReadWhole(const Path& file, std::size_t limit) override
+    {
+        // Not through a link, and only a file on a disk: a pipe or a device could block.
+        Handle h(CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (h.Get() == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (GetFileType(h.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(h.Get(), &info) ||
+            (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+            throw fw::EInOutError(fw::kIoAccessDenied);
+        std::string bytes;
+        char buffer[4096];
+        for (;;) {
+            DWORD read = 0;
+            if (!ReadFile(h.Get(), buffer, sizeof buffer, &read, nullptr))
+                RaiseLastError();
+            if (read == 0)
+                return bytes;
+            bytes.append(buffer, read);
+            if (bytes.size() > limit)
+                throw fw::EInOutError(kIoFileTooLarge);
+        }
+    }
+
+    std::vector<Path> ListFolder(const Path& folder) override
+    {
+        WIN32_FIND_DATAW found;
+        std::wstring pattern = LongForm(folder);
+        if (pattern.back() != L'\\')
+            pattern += L'\\';
+        HANDLE h = FindFirstFileW((pattern + L"*").c_str(), &found);
+        if (h == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        std::vector<Path> names;
+        do {
+            std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..")
+                names.emplace_back(name);
+        } while (FindNextFileW(h, &found));
+        FindClose(h);
+        return names;
+    }
+};
+
+}  // namespace
+
+FileSystem& PlatformFiles()
+{
+    static Win32Files files;
+    return files;
+}
+
+}  // namespace game

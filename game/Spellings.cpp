@@ -1,0 +1,40 @@
+#include "game/Spellings.h"
+
+#include <algorithm>
+
+namespace game {
+
+std::vector<Path> FindSpellings(FileSystem& files, const Path& folder, std::string_view name)
+{
+    std::vector<Path> found;
+    std::vector<Path> names;
+    // The platform's listing, which takes long paths on Windows; no folder has no spelling.
+    try {
+        names = files.ListFolder(folder);
+    } catch (const fw::EInOutError&) {
+        return found;
+    }
+    for (const Path& entry : names)
+        if (SameNameIgnoringCase(ToUtf8(entry), name))
+            found.push_back(folder / entry);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+SpellingConflict::SpellingConflict(std::vector<Path> spellings)
+    : fw::EInOutError(fw::kIoInvalidFilename), spellings_(std::move(spellings))
+{
+    detail_ = Message() + ": more than one spelling:";
+    for (const Path& path : spellings_)
+        detail_ += " " + ToUtf8(path);
+}
+
+Path ResolveSpelling(FileSystem& files, const Path& folder, std::string_view name)
+{
+    std::vector<Path> spellings = FindSpellings(files, folder, name);
+    if (spellings.size() > 1)
+        throw SpellingConflict(std::move(spellings));
+    return spellings.empty() ? folder / FromUtf8(name) : spellings.front();
+}
+
+}  // namespace game
