@@ -290,6 +290,21 @@ TEST(TableWriter, FailuresReplaceNothingAndLeaveNothingBehind)
     }
 }
 
+// The window may name a game folder that does not exist yet: every folder the write made is
+// gone again after a failure.
+TEST(TableWriter, AFailedWriteRemovesTheFoldersItMade)
+{
+    GameFolder root;
+    gametest::RecordingFiles files(root.path);
+    files.failOn = "mkdir ";
+    files.failAt = 4;
+    game::WriteOptions options = FixedClock();
+    options.files = &files;
+    EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(root.path / "new" / "game", kNew, options); }), 5);
+    EXPECT_EQ(files.calls.back(), "mkdir new/game/xpbonus-backup");
+    EXPECT_TRUE(Names(root.path).empty());
+}
+
 TEST(TableWriter, ExclusiveCreateLeavesAnExistingFileAsItIs)
 {
     GameFolder game;
