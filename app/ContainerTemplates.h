@@ -2,7 +2,7 @@
 // window's description carries.
 #pragma once
 
-#include "app/Templates.h"
+#include "app/table/Templates.h"
 
 class TLMDStringList;
 

@@ -1,7 +1,3 @@
-xp_native_sources(
-  XpBonusTable.cpp
-  Templates.cpp
-)
 xp_win_sources(
   XpBonusWriter.cpp
   Glyphs.cpp
@@ -10,5 +6,5 @@ xp_win_sources(
 )
 xp_app_main(main.cpp)
 xp_native_sources(TemplateStore.cpp)
-xp_native_sources(ContainerTemplates.cpp ChoiceTexts.cpp)
+xp_native_sources(ContainerTemplates.cpp)
 xp_app_resources(app.rc version.rc)

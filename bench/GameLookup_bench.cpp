@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 #include "game/InputFile.h"
 #include "game/TableReading.h"
 
@@ -26,28 +26,28 @@ struct BenchRoot {
     }
 };
 
-const fs::path& Folder(game::GameArchiveForm form)
+const fs::path& Folder(gametools::GameArchiveForm form)
 {
     static const BenchRoot bench;
     static const fs::path& root = bench.path;
     static const fs::path plain = root / "plain", bifc = root / "bifc";
     static bool made = [] {
         fs::remove_all(root);
-        game::GameFolderPlan plan;
+        gametools::GameFolderPlan plan;
         plan.archives = 5;
         plan.resourcesPerArchive = 10000;
-        game::WriteGameFolder(plain, plan);
-        plan.form = game::GameArchiveForm::Bifc;
-        game::WriteGameFolder(bifc, plan);
+        gametools::WriteGameFolder(plain, plan);
+        plan.form = gametools::GameArchiveForm::Bifc;
+        gametools::WriteGameFolder(bifc, plan);
         return true;
     }();
     (void)made;
-    return form == game::GameArchiveForm::Bifc ? bifc : plain;
+    return form == gametools::GameArchiveForm::Bifc ? bifc : plain;
 }
 
 void BM_ReadKeyBytesOnly(benchmark::State& state)
 {
-    fs::path key = Folder(game::GameArchiveForm::Biff) / "chitin.key";
+    fs::path key = Folder(gametools::GameArchiveForm::Biff) / "chitin.key";
     std::size_t size = 0;
     for (auto _ : state) {
         // Opened, and read into new memory, as the lookup does.
@@ -63,7 +63,7 @@ BENCHMARK(BM_ReadKeyBytesOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_LookupPlain(benchmark::State& state)
 {
-    const fs::path& folder = Folder(game::GameArchiveForm::Biff);
+    const fs::path& folder = Folder(gametools::GameArchiveForm::Biff);
     for (auto _ : state) {
         game::TableReading reading = game::ReadGameTable(folder);
         if (reading.activities[0].templateChoice != 1)
@@ -75,7 +75,7 @@ BENCHMARK(BM_LookupPlain)->Unit(benchmark::kMicrosecond);
 
 void BM_LookupBifc(benchmark::State& state)
 {
-    const fs::path& folder = Folder(game::GameArchiveForm::Bifc);
+    const fs::path& folder = Folder(gametools::GameArchiveForm::Bifc);
     for (auto _ : state) {
         game::TableReading reading = game::ReadGameTable(folder);
         if (reading.activities[0].templateChoice != 1)

@@ -1,10 +1,10 @@
 #include "cli/Activity.h"
 
-#include "app/CellAccess.h"
-#include "app/ChoiceTexts.h"
-#include "app/Templates.h"
+#include "app/table/CellAccess.h"
+#include "app/table/ChoiceTexts.h"
+#include "app/table/Templates.h"
 #include "framework/Cp1251Utf8.h"
-#include "game/TemplateMatch.h"
+#include "app/table/TemplateMatch.h"
 
 namespace cli {
 
@@ -32,7 +32,7 @@ std::string ActivityName(game::Activity activity, Language language)
 
 int ActivityColumn(game::Activity activity)
 {
-    return game::GridColumn(activity);
+    return app::GridColumn(activity);
 }
 
 std::string ChoiceTextUtf8(game::Activity activity, int choice)

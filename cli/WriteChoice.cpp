@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/CellAccess.h"
-#include "app/Digits.h"
-#include "app/Templates.h"
-#include "app/XpBonusTable.h"
+#include "app/table/CellAccess.h"
+#include "app/table/Digits.h"
+#include "app/table/Templates.h"
+#include "app/table/XpBonusTable.h"
 #include "cli/Activity.h"
 
 namespace cli {

@@ -5,13 +5,15 @@ target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY
 target_compile_options(xpcore_fuzz PUBLIC ${FUZZ_FLAGS})
 find_package(ZLIB REQUIRED)
 target_link_libraries(xpcore_fuzz PUBLIC ZLIB::ZLIB)
+add_library(xptesttools_fuzz STATIC ${TEST_TOOL_SOURCES})
+target_link_libraries(xptesttools_fuzz PUBLIC xpcore_fuzz)
 
 get_property(FUZZ_TARGETS GLOBAL PROPERTY XP_FUZZ_TARGETS)
 set(XP_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the test command")
 foreach(src ${FUZZ_TARGETS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE xpcore_fuzz)
+  target_link_libraries(${name} PRIVATE xptesttools_fuzz)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   # Kept crash inputs live beside the target as <name>.corpus/ and are replayed first.
   get_filename_component(dir ${src} DIRECTORY)

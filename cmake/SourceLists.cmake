@@ -65,6 +65,11 @@ endfunction()
 function(xp_cli_resources)
   _xp_append(XP_CLI_RESOURCES ${ARGN})
 endfunction()
+# Windows-free helpers of the tests, benchmarks and fuzz targets (a library of their own in
+# each build, never linked into the programs).
+function(xp_test_tool_sources)
+  _xp_append(XP_TEST_TOOL_SOURCES ${ARGN})
+endfunction()
 # Small native command-line helpers for the scripts (one executable each, host build only).
 function(xp_native_tools)
   _xp_append(XP_NATIVE_TOOLS ${ARGN})

@@ -89,16 +89,20 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# The test tools (never in the programs).
+add_library(xptesttools STATIC ${TEST_TOOL_SOURCES})
+target_link_libraries(xptesttools PUBLIC xpwin)
+
 # Native-source tests compiled for Windows: the same cases on the real target.
 add_executable(win_core_tests ${NATIVE_TESTS})
-target_link_libraries(win_core_tests PRIVATE xpwin gtest_main)
+target_link_libraries(win_core_tests PRIVATE xptesttools gtest_main)
 target_compile_definitions(win_core_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
 add_test(NAME win_core_tests COMMAND win_core_tests)
 
 if(WIN_TESTS)
   add_executable(win_gui_tests ${WIN_TESTS} ${APP_RESOURCES})
   # The tests also call the shell themselves, to check ours against it.
-  target_link_libraries(win_gui_tests PRIVATE xpwin gtest version shell32 ole32 uuid shlwapi)
+  target_link_libraries(win_gui_tests PRIVATE xptesttools gtest version shell32 ole32 uuid shlwapi)
   target_compile_definitions(win_gui_tests PRIVATE XP_TEST_DATA_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data")
   # The end-to-end test starts the program built beside it; another reads its version resource.
   add_dependencies(win_gui_tests XpTableEditor xptable)

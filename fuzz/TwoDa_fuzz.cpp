@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 #include "game/TableReading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xFF)
         return 0;
-    game::TableReading again = game::ReadTableBytes(game::EncryptText(text), {});
+    game::TableReading again = game::ReadTableBytes(gametools::EncryptText(text), {});
     for (int i = 0; i < 3; ++i)
         if (again.activities[i].levels != reading.activities[i].levels)
             std::abort();

@@ -9,7 +9,7 @@
 #include "game/KeyFile.h"
 #include "game/Spellings.h"
 #include "game/TableFindings.h"
-#include "game/TemplateMatch.h"
+#include "app/table/TemplateMatch.h"
 #include "game/TwoDaText.h"
 
 namespace game {
@@ -41,7 +41,7 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
         if (std::size_t(row) < table.rows.size())
             a.label = table.rows[row].label;
         a.levels = EngineLevels(table, std::size_t(row));
-        a.templateChoice = MatchTemplate(a.activity, a.levels);
+        a.templateChoice = app::MatchTemplate(a.activity, a.levels);
     }
     for (std::size_t row = kTableRows; row < table.rows.size(); ++row)
         reading.laterRows.push_back(table.rows[row].label);

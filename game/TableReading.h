@@ -10,16 +10,18 @@
 #include <string_view>
 #include <vector>
 
+#include "app/table/Activity.h"
+#include "app/table/CellAccess.h"
 #include "game/Paths.h"
 
 namespace game {
 
-inline constexpr int kLevels = 40;
+inline constexpr int kLevels = app::kLevelCount;
 // The rows this tool writes: one for each activity.
 inline constexpr std::size_t kTableRows = 3;
 
 // The engine's rows, by position: 0 locks, 1 traps, 2 scrolls.
-enum class Activity { Locks, Traps, Scrolls };
+using app::Activity;
 
 enum class SourceKind { Override, Archive, File, None };
 enum class Compression { None, Bifc, Bif };

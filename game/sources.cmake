@@ -1,8 +1,7 @@
 xp_native_sources(Paths.cpp ByteSource.cpp KeyFile.cpp Biff.cpp Inflater.cpp CompressedBiff.cpp ArchiveLocator.cpp
-                  TwoDaText.cpp EngineNumber.cpp ArchiveWriter.cpp EngineTable.cpp TemplateMatch.cpp TableFindings.cpp TableReading.cpp)
+                  TwoDaText.cpp EngineNumber.cpp EngineTable.cpp TableFindings.cpp TableReading.cpp)
 xp_posix_sources(InputFilePosix.cpp)
 xp_win_sources(InputFileWin32.cpp)
-xp_native_tools(make_game.cpp)
 xp_native_sources(Spellings.cpp TableBackups.cpp TableWriter.cpp)
 xp_posix_sources(FileSystemPosix.cpp)
 xp_win_sources(FileSystemWin32.cpp)

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "ProgramPath.h"
-#include "app/CellAccess.h"
-#include "app/Templates.h"
-#include "app/XpBonusTable.h"
+#include "app/table/CellAccess.h"
+#include "app/table/Templates.h"
+#include "app/table/XpBonusTable.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
 

@@ -1,7 +1,3 @@
-xp_native_tests(
-  XpBonusTable_test.cpp
-  Templates_test.cpp
-)
 xp_win_tests(
   XpBonusWriter_test.cpp
 )

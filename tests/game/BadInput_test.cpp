@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "game/ArchiveLocator.h"
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 #include "game/Biff.h"
 #include "game/CompressedBiff.h"
 #include "game/KeyFile.h"
@@ -16,6 +16,8 @@
 
 namespace game {
 namespace {
+
+using namespace gametools;
 
 namespace fs = std::filesystem;
 

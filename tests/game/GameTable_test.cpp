@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 #include "game/CompressedBiff.h"
 #include "game/KeyFile.h"
 #include "game/TableReading.h"
@@ -8,6 +8,8 @@
 
 namespace game {
 namespace {
+
+using namespace gametools;
 
 namespace fs = std::filesystem;
 

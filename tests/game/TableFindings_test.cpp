@@ -2,15 +2,17 @@
 
 #include <algorithm>
 
-#include "app/Templates.h"
-#include "app/XpBonusTable.h"
-#include "game/ArchiveWriter.h"
+#include "app/table/Templates.h"
+#include "app/table/XpBonusTable.h"
+#include "tests/tools/ArchiveWriter.h"
 #include "game/TableFindings.h"
 #include "game/TableReading.h"
 #include "tests/game/TempFolder.h"
 
 namespace game {
 namespace {
+
+using namespace gametools;
 
 std::string Row(const std::string& label, const std::string& value, int cells = 40)
 {

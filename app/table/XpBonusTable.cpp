@@ -1,6 +1,6 @@
-#include "app/XpBonusTable.h"
+#include "app/table/XpBonusTable.h"
 
-#include "app/Digits.h"
+#include "app/table/Digits.h"
 
 namespace app {
 

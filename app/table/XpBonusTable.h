@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CellAccess.h"
+#include "app/table/CellAccess.h"
 
 namespace app {
 

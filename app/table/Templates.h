@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/CellAccess.h"
+#include "app/table/CellAccess.h"
 
 namespace app {
 

@@ -1,11 +1,11 @@
-#include "app/XpBonusTable.h"
+#include "app/table/XpBonusTable.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/Digits.h"
-#include "app/Templates.h"
+#include "app/table/Digits.h"
+#include "app/table/Templates.h"
 
 namespace app {
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 
 namespace {
 
@@ -34,15 +34,15 @@ int main(int argc, char** argv)
 {
     if (argc < 2 || argv[1][0] == '-')
         return Usage();
-    game::GameFolderPlan plan;
+    gametools::GameFolderPlan plan;
     std::string overrideFile;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
         if (arg == "--bifc")
-            plan.form = game::GameArchiveForm::Bifc;
+            plan.form = gametools::GameArchiveForm::Bifc;
         else if (arg == "--cbf")
-            plan.form = game::GameArchiveForm::Cbf;
+            plan.form = gametools::GameArchiveForm::Cbf;
         else if (arg == "--override" && hasValue)
             overrideFile = argv[++i];
         else if (arg == "--archives" && hasValue)
@@ -53,10 +53,10 @@ int main(int argc, char** argv)
             return Usage();
     }
     try {
-        game::Path folder = game::FromUtf8(argv[1]);
-        std::uint64_t keySize = game::WriteGameFolder(folder, plan);
+        gametools::Path folder = argv[1];
+        std::uint64_t keySize = gametools::WriteGameFolder(folder, plan);
         if (!overrideFile.empty())
-            game::WriteBytes(folder / "override" / "xpbonus.2da", FileText(overrideFile));
+            gametools::WriteBytes(folder / "override" / "xpbonus.2da", FileText(overrideFile));
         std::cout << "game folder " << argv[1] << ": chitin.key " << keySize << " bytes, " << plan.archives
                   << " archive(s) of " << plan.resourcesPerArchive << " resources\n";
     } catch (const std::exception& e) {

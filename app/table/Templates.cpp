@@ -1,4 +1,4 @@
-#include "app/Templates.h"
+#include "app/table/Templates.h"
 
 #include <stdexcept>
 

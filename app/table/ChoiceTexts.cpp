@@ -1,6 +1,6 @@
-#include "app/ChoiceTexts.h"
+#include "app/table/ChoiceTexts.h"
 
-#include "app/CellAccess.h"
+#include "app/table/CellAccess.h"
 #include "framework/Cp1251Literal.h"
 
 namespace app {

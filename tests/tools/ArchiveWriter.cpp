@@ -1,4 +1,4 @@
-#include "game/ArchiveWriter.h"
+#include "tests/tools/ArchiveWriter.h"
 
 #include <zlib.h>
 
@@ -6,12 +6,12 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/Templates.h"
-#include "app/XpBonusTable.h"
+#include "app/table/Templates.h"
+#include "app/table/XpBonusTable.h"
 #include "game/KeyFile.h"
 #include "game/TwoDaText.h"
 
-namespace game {
+namespace gametools {
 
 namespace {
 
@@ -124,7 +124,7 @@ std::string EncryptText(std::string_view text)
 {
     // The XOR is its own inverse: decrypting a marked text encrypts it.
     bool encrypted = false;
-    return "\xFF\xFF" + DecryptText("\xFF\xFF" + std::string(text), encrypted);
+    return "\xFF\xFF" + game::DecryptText("\xFF\xFF" + std::string(text), encrypted);
 }
 
 std::string StockTableText()
@@ -144,7 +144,7 @@ void WriteBytes(const Path& file, std::string_view bytes)
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out.flush())
-        throw std::runtime_error("cannot write " + ToUtf8(file));
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 std::uint64_t WriteGameFolder(const Path& folder, const GameFolderPlan& plan)
@@ -156,7 +156,7 @@ std::uint64_t WriteGameFolder(const Path& folder, const GameFolderPlan& plan)
         std::vector<ArchivedResource> resources;
         for (int i = 0; i < plan.resourcesPerArchive; ++i) {
             bool table = a + 1 == plan.archives && i + 1 == plan.resourcesPerArchive;
-            std::uint16_t type = table ? kTwoDaType : kTypes[i % 5];
+            std::uint16_t type = table ? game::kTwoDaType : kTypes[i % 5];
             std::string resref = table ? "XPBONUS" : "R" + std::to_string(a) + "X" + std::to_string(i);
             std::uint32_t fileIndex = static_cast<std::uint32_t>(i) & 0x3FFF;
             resources.push_back({fileIndex, type, table ? plan.tableText : std::string(16 + i % 48, char('a' + i % 26))});
@@ -167,7 +167,7 @@ std::uint64_t WriteGameFolder(const Path& folder, const GameFolderPlan& plan)
         std::string bytes = plan.form == GameArchiveForm::Biff ? biff
                             : plan.form == GameArchiveForm::Bifc ? MakeBifc(biff)
                                                                  : MakeBifV10(biff, name);
-        WriteBytes(folder / "data" / FromUtf8(name), bytes);
+        WriteBytes(folder / "data" / name, bytes);
         archives.push_back({"data\\" + base + ".bif", static_cast<std::uint32_t>(bytes.size()), 1});
     }
     // The table's entry stands last in the KEY too, so a lookup scans the whole index.
@@ -176,4 +176,4 @@ std::uint64_t WriteGameFolder(const Path& folder, const GameFolderPlan& plan)
     return key.size();
 }
 
-}  // namespace game
+}  // namespace gametools

@@ -1,15 +1,17 @@
 // Writes the game's index and archives (KEY V1, BIFF V1, BIFC V1.0, BIF V1.0): the one
-// writer behind the test folders, the benchmark's folder and scripts/make-game.sh.
+// writer behind the test folders, the benchmark's folder, a fuzz target and
+// scripts/make-game.sh. A test tool: never part of the programs.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "game/Paths.h"
+namespace gametools {
 
-namespace game {
+using Path = std::filesystem::path;
 
 struct ArchivedResource {
     std::uint32_t locator = 0;  // as the archive's entry holds it: file index in bits 13-0
@@ -55,4 +57,4 @@ struct GameFolderPlan {
 std::uint64_t WriteGameFolder(const Path& folder, const GameFolderPlan& plan);
 void WriteBytes(const Path& file, std::string_view bytes);
 
-}  // namespace game
+}  // namespace gametools

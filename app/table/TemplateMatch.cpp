@@ -1,0 +1,50 @@
+#include "app/table/TemplateMatch.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/table/Templates.h"
+
+namespace app {
+
+int GridColumn(Activity activity)
+{
+    switch (activity) {
+    case Activity::Locks: return kLocksColumn;
+    case Activity::Traps: return kTrapsColumn;
+    case Activity::Scrolls: break;
+    }
+    return kScrollsColumn;
+}
+
+namespace {
+
+// The values of every template, by position, converted once.
+const std::vector<std::vector<std::int32_t>>& TemplateValues()
+{
+    static const std::vector<std::vector<std::int32_t>> all = [] {
+        std::vector<std::vector<std::int32_t>> values(kTemplateCount);
+        for (int position = 0; position < kTemplateCount; ++position) {
+            std::vector<std::string> lines = BuiltInTemplates().Lines(position);
+            for (std::size_t i = 1; i < lines.size(); ++i)
+                values[position].push_back(std::stoi(lines[i]));
+        }
+        return values;
+    }();
+    return all;
+}
+
+}  // namespace
+
+std::optional<int> MatchTemplate(Activity activity, const std::array<std::int32_t, kLevelCount>& levels)
+{
+    for (int choice = 0; choice < kCustomChoice; ++choice) {
+        const auto& values = TemplateValues()[std::size_t(TemplateForChoice(GridColumn(activity), choice))];
+        if (std::equal(values.begin(), values.end(), levels.begin()))
+            return choice;
+    }
+    return std::nullopt;
+}
+
+}  // namespace app
