@@ -47,14 +47,6 @@ bool IsAbsoluteWindowsPath(const std::wstring& path)
     return true;
 }
 
-// The long-path form lets paths past 259 characters through.
-std::wstring LongPathForm(const std::wstring& fullPath)
-{
-    if (fullPath.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + fullPath.substr(2);
-    return L"\\\\?\\" + fullPath;
-}
-
 std::wstring FullPath(const std::wstring& path)
 {
     DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -68,7 +60,7 @@ std::wstring FullPath(const std::wstring& path)
     return full;
 }
 
-// The game folder of an override folder in long-path form; a drive root keeps its backslash.
+// The game folder of an override folder; a drive root keeps its backslash.
 game::Path GameFolderOf(const std::wstring& overrideFolder)
 {
     std::wstring game = overrideFolder.substr(0, overrideFolder.rfind(L'\\'));
@@ -86,8 +78,7 @@ std::wstring OverrideFolderFor(const std::string& gameFolder)
         RaiseInvalidName();
     if (!IsSeparator(base.back()))
         base += L'\\';
-    std::wstring full = FullPath(base + L"override");
-    return LongPathForm(full);
+    return FullPath(base + L"override");
 }
 
 std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)

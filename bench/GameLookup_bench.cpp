@@ -9,7 +9,7 @@
 #include <string>
 
 #include "tests/tools/ArchiveWriter.h"
-#include "game/InputFile.h"
+#include "game/FileSystem.h"
 #include "game/TableReading.h"
 
 namespace {
@@ -51,10 +51,10 @@ void BM_ReadKeyBytesOnly(benchmark::State& state)
     std::size_t size = 0;
     for (auto _ : state) {
         // Opened, and read into new memory, as the lookup does.
-        game::InputFile file(key);
-        size = static_cast<std::size_t>(file.Size());
+        std::unique_ptr<game::ByteSource> file = game::PlatformFiles().OpenForReading(key);
+        size = static_cast<std::size_t>(file->Size());
         std::unique_ptr<unsigned char[]> bytes(new unsigned char[size]);
-        game::ReadExact(file, 0, bytes.get(), size, "the KEY");
+        game::ReadExact(*file, 0, bytes.get(), size, "the KEY");
         benchmark::DoNotOptimize(bytes.get());
     }
     state.counters["key_bytes"] = static_cast<double>(size);

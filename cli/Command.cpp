@@ -2,9 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/Version.h"
 #include "cli/Failures.h"
 #include "cli/JsonText.h"
@@ -106,15 +103,16 @@ bool IsTableFileName(const game::Path& path)
 int Show(const Choices& choices, Console& console, Language language)
 {
     const game::Path path = game::FromUtf8(choices.path);
-    std::error_code error;
     auto fail = [&](Message problem) {
         return Report(console, kDataFailure, choices.path + ": " + std::string(Say(problem, language)));
     };
     game::TableReading reading;
     try {
-        if (std::filesystem::is_directory(path, error))
+        // The path as named, links followed.
+        game::EntryKind kind = game::PlatformFiles().KindOf(path, game::Links::Followed);
+        if (kind == game::EntryKind::Folder)
             reading = game::ReadGameTable(path);
-        else if (!std::filesystem::exists(path, error))
+        else if (kind == game::EntryKind::Missing)
             return fail(Message::NoSuchPath);
         else if (!IsTableFileName(path))
             return fail(Message::NotGameData);
@@ -122,6 +120,8 @@ int Show(const Choices& choices, Console& console, Language language)
             reading = game::ReadTableFile(path);
     } catch (const game::ReadError& e) {
         return Report(console, kDataFailure, ReadErrorText(e, language));
+    } catch (const fw::EInOutError& e) {
+        return Report(console, kDataFailure, FileFailureText(choices.path, e, language));
     }
     console.Out(choices.json ? JsonText(ShowJson(reading)) : ShowText(reading, language));
     return kSuccess;

@@ -1,8 +1,5 @@
 #include "cli/Failures.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "cli/Messages.h"
 #include "cli/Printable.h"
 #include "game/FileSystem.h"
@@ -44,11 +41,18 @@ std::string FileFailureText(const std::string& place, const fw::EInOutError& err
 
 bool RequireGame(const std::string& path, Console& console, Language language)
 {
-    std::error_code ignored;
     const game::Path folder = game::FromUtf8(path);
     Message problem = Message::NotAGame;
-    if (!std::filesystem::is_directory(folder, ignored))
-        problem = std::filesystem::exists(folder, ignored) ? Message::NotAFolder : Message::NoSuchPath;
+    game::EntryKind kind;
+    try {
+        // The folder as named, links followed.
+        kind = game::PlatformFiles().KindOf(folder, game::Links::Followed);
+    } catch (const fw::EInOutError& e) {
+        Report(console, kDataFailure, FileFailureText(path, e, language));
+        return false;
+    }
+    if (kind != game::EntryKind::Folder)
+        problem = kind == game::EntryKind::Missing ? Message::NoSuchPath : Message::NotAFolder;
     else if (!game::FindSpellings(game::PlatformFiles(), folder, game::kKeyFileName).empty())
         return true;
     Report(console, kDataFailure, path + ": " + std::string(Say(problem, language)));

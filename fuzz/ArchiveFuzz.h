@@ -10,7 +10,8 @@
 #include <string>
 
 #include "game/CompressedBiff.h"
-#include "game/TableReading.h"
+#include "game/Limits.h"
+#include "game/ReadError.h"
 
 inline int FuzzArchive(const std::uint8_t* data, std::size_t size, game::ArchiveForm form)
 {
@@ -23,12 +24,7 @@ inline int FuzzArchive(const std::uint8_t* data, std::size_t size, game::Archive
     try {
         if (game::SniffArchive(source) != form)
             std::abort();
-        std::unique_ptr<game::BiffBytes> biff;
-        if (form == game::ArchiveForm::Biff)
-            biff = std::make_unique<game::PlainBiff>(source);
-        else
-            biff = std::make_unique<game::CompressedBiff>(source, form);
-        if (game::ReadBiffEntry(*biff, locator).size() > game::kMaxTableSize)
+        if (game::ReadBiffEntry(*game::OpenArchive(source, form), locator).size() > game::kMaxTableSize)
             std::abort();
     } catch (const game::ReadError&) {
     }

@@ -1,10 +1,7 @@
 #include "game/ArchiveLocator.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "game/Spellings.h"
-#include "game/TableReading.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -35,13 +32,12 @@ std::string Refusal(std::string_view part)
 }
 
 // The one entry of `folder` named `name` in any case: the exact spelling if present.
-std::optional<Path> Spelling(const Path& folder, const std::string& name)
+std::optional<Path> Spelling(FileSystem& files, const Path& folder, const std::string& name)
 {
-    std::error_code error;
     Path exact = folder / FromUtf8(name);
-    if (std::filesystem::exists(exact, error))
+    if (files.KindOf(exact, Links::Followed) != EntryKind::Missing)
         return exact;  // the exact spelling, or on Windows the one spelling there is
-    std::vector<Path> all = FindSpellings(PlatformFiles(), folder, name);
+    std::vector<Path> all = FindSpellings(files, folder, name);
     for (const Path& p : all)
         if (ToUtf8(p.filename()) == name)
             return p;
@@ -50,21 +46,15 @@ std::optional<Path> Spelling(const Path& folder, const std::string& name)
     return all.front();
 }
 
-std::optional<Path> Resolve(Path at, const std::vector<std::string>& parts)
+std::optional<Path> Resolve(FileSystem& files, Path at, const std::vector<std::string>& parts)
 {
     for (const std::string& part : parts) {
-        std::optional<Path> next = Spelling(at, part);
+        std::optional<Path> next = Spelling(files, at, part);
         if (!next)
             return std::nullopt;
         at = *next;
     }
     return at;
-}
-
-bool IsRegularFile(const Path& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
 }
 
 std::string CbfName(const std::string& file)
@@ -131,7 +121,7 @@ const std::vector<std::vector<std::string>>& ArchiveFolders()
     return folders;
 }
 
-ArchiveSearch LocateArchive(const Path& gameFolder, const std::vector<std::string>& parts)
+ArchiveSearch LocateArchive(FileSystem& files, const Path& gameFolder, const std::vector<std::string>& parts)
 {
     ArchiveSearch search;
     std::vector<std::string> cbf = parts;
@@ -141,13 +131,13 @@ ArchiveSearch LocateArchive(const Path& gameFolder, const std::vector<std::strin
         for (const std::string& p : folder)
             shown /= FromUtf8(p);
         search.tried.push_back(shown);
-        std::optional<Path> base = Resolve(gameFolder, folder);
+        std::optional<Path> base = Resolve(files, gameFolder, folder);
         if (!base)
             continue;
         const std::vector<std::string>* names[] = {&parts, &cbf};
         for (const auto* name : names) {
-            std::optional<Path> file = Resolve(*base, *name);
-            if (file && IsRegularFile(*file)) {
+            std::optional<Path> file = Resolve(files, *base, *name);
+            if (file && files.KindOf(*file, Links::Followed) == EntryKind::File) {
                 search.found = file;
                 return search;
             }

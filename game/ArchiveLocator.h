@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/FileSystem.h"
 #include "game/Paths.h"
 
 namespace game {
@@ -26,6 +27,6 @@ struct ArchiveSearch {
     std::vector<Path> tried;  // the folders looked in
 };
 
-ArchiveSearch LocateArchive(const Path& gameFolder, const std::vector<std::string>& parts);
+ArchiveSearch LocateArchive(FileSystem& files, const Path& gameFolder, const std::vector<std::string>& parts);
 
 }  // namespace game

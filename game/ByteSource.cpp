@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/TableReading.h"
+#include "game/ReadError.h"
 
 namespace game {
 

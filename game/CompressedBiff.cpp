@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game/Inflater.h"
-#include "game/TableReading.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -150,6 +150,13 @@ ArchiveForm SniffArchive(const ByteSource& source)
     if (std::memcmp(signature, "BIF V1.0", 8) == 0)
         return ArchiveForm::BifV10;
     throw ReadError(source.Name(), 0, "not an archive: the file starts with none of BIFF V1, BIFC V1.0, BIF V1.0");
+}
+
+std::unique_ptr<BiffBytes> OpenArchive(const ByteSource& source, ArchiveForm form)
+{
+    if (form == ArchiveForm::Biff)
+        return std::make_unique<PlainBiff>(source);
+    return std::make_unique<CompressedBiff>(source, form);
 }
 
 std::unique_ptr<DecompressedStream> OpenDecompressed(const ByteSource& source, ArchiveForm form)

@@ -15,6 +15,9 @@ enum class ArchiveForm { Biff, Bifc, BifV10 };
 // The form by the first 8 bytes; ReadError when they are none of the three.
 ArchiveForm SniffArchive(const ByteSource& source);
 
+// The archive's reader for its form: the one place that chooses it.
+std::unique_ptr<BiffBytes> OpenArchive(const ByteSource& source, ArchiveForm form);
+
 // The decompressed bytes in order.
 class DecompressedStream {
 public:

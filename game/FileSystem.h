@@ -1,8 +1,9 @@
-// The file operations the table writer makes, behind one interface: the platform's side
-// (Win32 wide APIs in the long-path form in FileSystemWin32.cpp, POSIX in
-// FileSystemPosix.cpp), and in tests a double that records the calls and fails any one of
-// them. Every failure raises fw::EInOutError with the window's numeric codes: the
-// platform's error code on Windows, errno mapped to the same codes on POSIX.
+// Every file operation the window and the command make, behind one interface: the
+// platform's side (Win32 wide APIs, every path in the long-path form, in
+// FileSystemWin32.cpp; POSIX in FileSystemPosix.cpp), and in tests a double that records
+// the calls and fails any one of them. The writer's operations raise fw::EInOutError with
+// the window's numeric codes (the platform's error code on Windows, errno mapped to the
+// same codes on POSIX); opening for reading raises the reader's ReadError.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/ByteSource.h"
 #include "game/Paths.h"
 
 namespace game {
@@ -21,6 +23,15 @@ inline constexpr int kIoFileExists = 80;
 inline constexpr int kIoFileTooLarge = 223;
 
 enum class EntryKind { Missing, File, Folder, Link, Other };
+
+// Whether a symbolic link (or Windows reparse point) is followed to what it points at: a
+// path the user names is; inside the game folder the writer follows none.
+enum class Links { Kept, Followed };
+
+struct FolderEntry {
+    Path name;
+    EntryKind kind = EntryKind::Missing;  // links kept
+};
 
 // A file being written; closed (without flushing to the disk) when dropped.
 class OutputFile {
@@ -37,8 +48,12 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // What stands at the path, a symbolic link (or Windows reparse point) not followed.
-    virtual EntryKind KindOf(const Path& path) = 0;
+    // What stands at the path: Missing for nothing (and for a link to nothing, followed).
+    virtual EntryKind KindOf(const Path& path, Links links) = 0;
+    // A regular file for reading at any offset, links followed, opened without blocking (a
+    // FIFO or a device cannot hang the reader). ReadError when it cannot be opened or is
+    // not a regular file.
+    virtual std::unique_ptr<ByteSource> OpenForReading(const Path& file) = 0;
     // One folder; its parent must exist.
     virtual void CreateFolder(const Path& path) = 0;
     // A file created for writing only if no entry of that name exists (kIoFileExists
@@ -58,8 +73,8 @@ public:
     // A regular file's bytes, opened without blocking and without following a link;
     // kIoFileTooLarge when it holds more than `limit` bytes.
     virtual std::string ReadWhole(const Path& file, std::size_t limit) = 0;
-    // The names in a folder, "." and ".." left out.
-    virtual std::vector<Path> ListFolder(const Path& folder) = 0;
+    // The entries of a folder, "." and ".." left out.
+    virtual std::vector<FolderEntry> ListFolder(const Path& folder) = 0;
 };
 
 // The platform's own file system.

@@ -7,9 +7,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "framework/Exceptions.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -86,6 +88,41 @@ int OpenRegular(const Path& file)
     return fd;
 }
 
+class PosixInputFile : public ByteSource {
+public:
+    PosixInputFile(Path path, int fd, std::uint64_t size) : path_(std::move(path)), fd_(fd), size_(size) {}
+    ~PosixInputFile() override { ::close(fd_); }
+    PosixInputFile(const PosixInputFile&) = delete;
+    PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+    const Path& Name() const override { return path_; }
+    std::uint64_t Size() const override { return size_; }
+    std::size_t ReadSome(std::uint64_t offset, void* buffer, std::size_t size) const override
+    {
+        for (;;) {
+            ssize_t n = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
+            if (n >= 0)
+                return static_cast<std::size_t>(n);
+            if (errno != EINTR)
+                throw ReadError(path_, offset, std::string("cannot read the file: ") + std::strerror(errno));
+        }
+    }
+
+private:
+    Path path_;
+    int fd_;
+    std::uint64_t size_;
+};
+
+EntryKind KindOfMode(mode_t mode)
+{
+    if (S_ISLNK(mode))
+        return EntryKind::Link;
+    if (S_ISDIR(mode))
+        return EntryKind::Folder;
+    return S_ISREG(mode) ? EntryKind::File : EntryKind::Other;
+}
+
 class PosixOutputFile : public OutputFile {
 public:
     explicit PosixOutputFile(int fd) : fd_(fd) {}
@@ -127,19 +164,28 @@ private:
 
 class PosixFiles : public FileSystem {
 public:
-    EntryKind KindOf(const Path& path) override
+    EntryKind KindOf(const Path& path, Links links) override
     {
         struct stat info;
-        if (::lstat(path.c_str(), &info) != 0) {
-            if (errno == ENOENT)
+        if ((links == Links::Kept ? ::lstat(path.c_str(), &info) : ::stat(path.c_str(), &info)) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR)
                 return EntryKind::Missing;
             Raise(path);
         }
-        if (S_ISLNK(info.st_mode))
-            return EntryKind::Link;
-        if (S_ISDIR(info.st_mode))
-            return EntryKind::Folder;
-        return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
+        return KindOfMode(info.st_mode);
+    }
+
+    std::unique_ptr<ByteSource> OpenForReading(const Path& file) override
+    {
+        int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            throw ReadError(file, std::nullopt, std::string("cannot open the file: ") + std::strerror(errno));
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            throw ReadError(file, std::nullopt, "not a regular file");
+        }
+        return std::make_unique<PosixInputFile>(file, fd, static_cast<std::uint64_t>(info.st_size));
     }
 
     void CreateFolder(const Path& path) override
@@ -207,19 +253,33 @@ public:
         }
     }
 
-    std::vector<Path> ListFolder(const Path& folder) override
+    std::vector<FolderEntry> ListFolder(const Path& folder) override
     {
         DIR* dir = ::opendir(folder.c_str());
         if (!dir)
             Raise(folder);
-        std::vector<Path> names;
+        std::vector<FolderEntry> entries;
         while (const dirent* entry = ::readdir(dir)) {
             std::string_view name = entry->d_name;
-            if (name != "." && name != "..")
-                names.emplace_back(name);
+            if (name == "." || name == "..")
+                continue;
+            EntryKind kind = entry->d_type == DT_REG ? EntryKind::File
+                             : entry->d_type == DT_DIR ? EntryKind::Folder
+                             : entry->d_type == DT_LNK ? EntryKind::Link
+                                                       : EntryKind::Missing;
+            struct stat info;
+            // Some file systems leave the kind to be asked; an entry gone meanwhile is left out.
+            if (kind == EntryKind::Missing && entry->d_type == DT_UNKNOWN) {
+                if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                    continue;
+                kind = KindOfMode(info.st_mode);
+            } else if (kind == EntryKind::Missing) {
+                kind = EntryKind::Other;
+            }
+            entries.push_back({Path(std::string(name)), kind});
         }
         ::closedir(dir);
-        return names;
+        return entries;
     }
 };
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/Exceptions.h"
-#include "game/LongPath.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -15,10 +15,8 @@ namespace {
     throw fw::EInOutError(code ? static_cast<int>(code) : fallback);
 }
 
-}  // namespace
-
-namespace files {
-
+// The one place the long-path form is added: paths past 259 characters work whatever the
+// system's setting. A relative path is made full first, as the long form cannot be relative.
 std::wstring LongForm(const Path& path)
 {
     std::wstring text = path.native();
@@ -32,16 +30,8 @@ std::wstring LongForm(const Path& path)
     if (n == 0 || (n = GetFullPathNameW(text.c_str(), n, full.data(), nullptr)) == 0 || n >= full.size())
         throw fw::EInOutError(fw::kIoInvalidFilename);
     full.resize(n);
-    if (full.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
+    return LongPathForm(full);
 }
-
-}  // namespace files
-
-namespace {
-
-using files::LongForm;
 
 // Closes a handle when dropped.
 class Handle {
@@ -59,6 +49,64 @@ public:
 private:
     HANDLE h_;
 };
+
+std::string ErrorText(const char* what)
+{
+    return std::string(what) + " (error " + std::to_string(GetLastError()) + ")";
+}
+
+class Win32InputFile : public ByteSource {
+public:
+    Win32InputFile(Path path, HANDLE h, std::uint64_t size) : path_(std::move(path)), h_(h), size_(size) {}
+    ~Win32InputFile() override { CloseHandle(h_); }
+    Win32InputFile(const Win32InputFile&) = delete;
+    Win32InputFile& operator=(const Win32InputFile&) = delete;
+
+    const Path& Name() const override { return path_; }
+    std::uint64_t Size() const override { return size_; }
+    std::size_t ReadSome(std::uint64_t offset, void* buffer, std::size_t size) const override
+    {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+        DWORD got = 0;
+        if (!ReadFile(h_, buffer, want, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                return 0;
+            throw ReadError(path_, offset, ErrorText("cannot read the file"));
+        }
+        return got;
+    }
+
+private:
+    Path path_;
+    HANDLE h_;
+    std::uint64_t size_;
+};
+
+EntryKind KindOfAttributes(DWORD attributes)
+{
+    // Symbolic links and junctions alike: writing through one writes somewhere else.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return EntryKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EntryKind::Folder;
+    return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::File;
+}
+
+// What a link leads to, asked of the file it opens; nothing there for a dangling link.
+EntryKind KindBehindLink(const std::wstring& longPath)
+{
+    Handle h(CreateFileW(longPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (h.Get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(h.Get(), &info))
+        return EntryKind::Missing;
+    if (GetFileType(h.Get()) != FILE_TYPE_DISK)
+        return EntryKind::Other;
+    return KindOfAttributes(info.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_REPARSE_POINT));
+}
 
 class Win32OutputFile : public OutputFile {
 public:
@@ -100,21 +148,34 @@ private:
 
 class Win32Files : public FileSystem {
 public:
-    EntryKind KindOf(const Path& path) override
+    EntryKind KindOf(const Path& path, Links links) override
     {
-        DWORD attributes = GetFileAttributesW(LongForm(path).c_str());
+        std::wstring native = LongForm(path);
+        DWORD attributes = GetFileAttributesW(native.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             DWORD error = GetLastError();
             if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
                 return EntryKind::Missing;
             RaiseLastError();
         }
-        // Symbolic links and junctions alike: writing through one writes somewhere else.
-        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            return EntryKind::Link;
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            return EntryKind::Folder;
-        return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::File;
+        EntryKind kind = KindOfAttributes(attributes);
+        return kind == EntryKind::Link && links == Links::Followed ? KindBehindLink(native) : kind;
+    }
+
+    std::unique_ptr<ByteSource> OpenForReading(const Path& file) override
+    {
+        HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            throw ReadError(file, std::nullopt, ErrorText("cannot open the file"));
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            CloseHandle(h);
+            throw ReadError(file, std::nullopt, "not a regular file");
+        }
+        std::uint64_t size = static_cast<std::uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+        return std::make_unique<Win32InputFile>(file, h, size);
     }
 
     void CreateFolder(const Path& path) override
@@ -193,7 +254,7 @@ public:
         }
     }
 
-    std::vector<Path> ListFolder(const Path& folder) override
+    std::vector<FolderEntry> ListFolder(const Path& folder) override
     {
         WIN32_FIND_DATAW found;
         std::wstring pattern = LongForm(folder);
@@ -202,14 +263,14 @@ public:
         HANDLE h = FindFirstFileW((pattern + L"*").c_str(), &found);
         if (h == INVALID_HANDLE_VALUE)
             RaiseLastError();
-        std::vector<Path> names;
+        std::vector<FolderEntry> entries;
         do {
             std::wstring name = found.cFileName;
             if (name != L"." && name != L"..")
-                names.emplace_back(name);
+                entries.push_back({Path(name), KindOfAttributes(found.dwFileAttributes)});
         } while (FindNextFileW(h, &found));
         FindClose(h);
-        return names;
+        return entries;
     }
 };
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "game/TableReading.h"
+#include "game/ReadError.h"
 
 namespace game {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "game/TableReading.h"
+#include "game/ReadError.h"
 
 namespace game {
 

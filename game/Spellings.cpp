@@ -7,16 +7,16 @@ namespace game {
 std::vector<Path> FindSpellings(FileSystem& files, const Path& folder, std::string_view name)
 {
     std::vector<Path> found;
-    std::vector<Path> names;
-    // The platform's listing, which takes long paths on Windows; no folder has no spelling.
+    std::vector<FolderEntry> entries;
+    // No folder (or one that cannot be read) has no spelling.
     try {
-        names = files.ListFolder(folder);
+        entries = files.ListFolder(folder);
     } catch (const fw::EInOutError&) {
         return found;
     }
-    for (const Path& entry : names)
-        if (SameNameIgnoringCase(ToUtf8(entry), name))
-            found.push_back(folder / entry);
+    for (const FolderEntry& entry : entries)
+        if (SameNameIgnoringCase(ToUtf8(entry.name), name))
+            found.push_back(folder / entry.name);
     std::sort(found.begin(), found.end());
     return found;
 }

@@ -100,12 +100,12 @@ long long NextBackupNumber(const std::vector<std::string>& names)
 std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
 {
     Path folder = ResolveSpelling(files, gameFolder, kBackupFolderName);
-    if (files.KindOf(folder) != EntryKind::Folder)
+    if (files.KindOf(folder, Links::Kept) != EntryKind::Folder)
         return {};
     std::vector<std::pair<ParsedName, Backup>> found;
-    for (const Path& name : files.ListFolder(folder))
-        if (auto parsed = Parse(ToUtf8(name)))
-            found.push_back({*parsed, Backup{folder / name, parsed->marker, files.KindOf(folder / name)}});
+    for (const FolderEntry& entry : files.ListFolder(folder))
+        if (auto parsed = Parse(ToUtf8(entry.name)))
+            found.push_back({*parsed, Backup{folder / entry.name, parsed->marker, entry.kind}});
     // Numbered names by their number (the time only breaks a tie two writers at once could
     // make); an earlier version's names after them, by time and count within the second.
     auto key = [](const std::pair<ParsedName, Backup>& entry) {

@@ -5,7 +5,7 @@
 #include "game/CompressedBiff.h"
 #include "game/FileSystem.h"
 #include "game/EngineTable.h"
-#include "game/InputFile.h"
+#include "game/Limits.h"
 #include "game/KeyFile.h"
 #include "game/Spellings.h"
 #include "game/TableFindings.h"
@@ -15,14 +15,6 @@
 namespace game {
 
 namespace {
-
-std::string ErrorText(const Path& file, std::optional<std::uint64_t> offset, const std::string& what)
-{
-    std::string text = ToUtf8(file);
-    if (offset)
-        text += " at offset " + std::to_string(*offset);
-    return text + ": " + what;
-}
 
 }  // namespace
 
@@ -51,22 +43,22 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
 
 namespace {
 
-std::string ReadWholeTable(const Path& path)
+std::string ReadWholeTable(FileSystem& files, const Path& path)
 {
-    InputFile file(path);
-    if (file.Size() > kMaxTableSize)
+    std::unique_ptr<ByteSource> file = files.OpenForReading(path);
+    if (file->Size() > kMaxTableSize)
         throw ReadError(path, std::nullopt, "too large: a table over 1 MiB is not read");
-    std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
-    ReadExact(file, 0, bytes.data(), bytes.size(), "the table");
+    std::string bytes(static_cast<std::size_t>(file->Size()), '\0');
+    ReadExact(*file, 0, bytes.data(), bytes.size(), "the table");
     return bytes;
 }
 
 // The override table's spellings: every case of the folder and of the file name.
-std::vector<Path> OverrideSpellings(const Path& gameFolder)
+std::vector<Path> OverrideSpellings(FileSystem& files, const Path& gameFolder)
 {
     std::vector<Path> found;
-    for (const Path& folder : FindSpellings(PlatformFiles(), gameFolder, kOverrideFolderName))
-        for (const Path& file : FindSpellings(PlatformFiles(), folder, kTableFileName))
+    for (const Path& folder : FindSpellings(files, gameFolder, kOverrideFolderName))
+        for (const Path& file : FindSpellings(files, folder, kTableFileName))
             found.push_back(file);
     return found;
 }
@@ -78,30 +70,22 @@ TableReading NoTable(const Path& key)
     return reading;
 }
 
-std::string ArchiveEntry(const InputFile& archive, std::uint32_t locator, Compression& compression)
+std::string ArchiveEntry(const ByteSource& archive, std::uint32_t locator, Compression& compression)
 {
     ArchiveForm form = SniffArchive(archive);
-    std::vector<unsigned char> data;
-    if (form == ArchiveForm::Biff) {
-        PlainBiff biff(archive);
-        data = ReadBiffEntry(biff, locator);
-    } else {
-        CompressedBiff biff(archive, form);
-        data = ReadBiffEntry(biff, locator);
-    }
+    std::vector<unsigned char> data = ReadBiffEntry(*OpenArchive(archive, form), locator);
     compression = form == ArchiveForm::Bifc ? Compression::Bifc
                   : form == ArchiveForm::BifV10 ? Compression::Bif : Compression::None;
     return std::string(data.begin(), data.end());
 }
 
-TableReading ReadFromKey(const Path& gameFolder, const Path& keyPath)
+TableReading ReadFromKey(FileSystem& files, const Path& gameFolder, const Path& keyPath)
 {
-    InputFile key(keyPath);
-    std::optional<KeyEntry> entry = FindInKey(key, "XPBONUS", kTwoDaType);
+    std::optional<KeyEntry> entry = FindInKey(*files.OpenForReading(keyPath), "XPBONUS", kTwoDaType);
     if (!entry)
         return NoTable(keyPath);
     std::vector<std::string> parts = SafeArchiveParts(entry->archiveName, keyPath, entry->archiveNameOffset);
-    ArchiveSearch search = LocateArchive(gameFolder, parts);
+    ArchiveSearch search = LocateArchive(files, gameFolder, parts);
     if (!search.found) {
         std::string tried;
         for (const Path& p : search.tried)
@@ -109,42 +93,38 @@ TableReading ReadFromKey(const Path& gameFolder, const Path& keyPath)
         throw ReadError(keyPath, entry->archiveNameOffset,
                         "the archive \"" + entry->archiveName + "\" is in none of the folders tried: " + tried);
     }
-    InputFile archive(*search.found);
+    std::unique_ptr<ByteSource> archive = files.OpenForReading(*search.found);
     TableSource source{SourceKind::Archive, keyPath, *search.found, Compression::None};
-    std::string bytes = ArchiveEntry(archive, entry->locator, source.compression);
+    std::string bytes = ArchiveEntry(*archive, entry->locator, source.compression);
     return ReadTableBytes(bytes, source);
 }
 
 }  // namespace
 
-ReadError::ReadError(Path file, std::optional<std::uint64_t> offset, const std::string& what)
-    : std::runtime_error(ErrorText(file, offset, what)), file_(std::move(file)), offset_(offset)
+TableReading ReadTableFile(const Path& file, FileSystem& files)
 {
+    return ReadTableBytes(ReadWholeTable(files, file), {SourceKind::File, file, {}, Compression::None});
 }
 
-TableReading ReadTableFile(const Path& file)
+TableReading ReadGameTable(const Path& gameFolder, FileSystem& files)
 {
-    return ReadTableBytes(ReadWholeTable(file), {SourceKind::File, file, {}, Compression::None});
-}
-
-TableReading ReadGameTable(const Path& gameFolder)
-{
-    std::vector<Path> spellings = OverrideSpellings(gameFolder);
+    std::vector<Path> spellings = OverrideSpellings(files, gameFolder);
     if (!spellings.empty()) {
         Path exact = gameFolder / kOverrideFolderName / kTableFileName;
         Path chosen = spellings.front();
         for (const Path& p : spellings)
             if (p == exact)
                 chosen = p;
-        TableReading reading = ReadTableBytes(ReadWholeTable(chosen), {SourceKind::Override, chosen, {}, Compression::None});
+        TableReading reading =
+            ReadTableBytes(ReadWholeTable(files, chosen), {SourceKind::Override, chosen, {}, Compression::None});
         if (spellings.size() > 1)
             reading.findings.insert(reading.findings.begin(), CaseDuplicatesFinding(spellings, chosen));
         return reading;
     }
-    std::vector<Path> keys = FindSpellings(PlatformFiles(), gameFolder, kKeyFileName);
+    std::vector<Path> keys = FindSpellings(files, gameFolder, kKeyFileName);
     if (keys.empty())
         throw ReadError(gameFolder, std::nullopt, "not a game folder: it has neither chitin.key nor override/xpbonus.2da");
-    return ReadFromKey(gameFolder, keys.front());
+    return ReadFromKey(files, gameFolder, keys.front());
 }
 
 }  // namespace game

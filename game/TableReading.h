@@ -5,14 +5,15 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/table/Activity.h"
 #include "app/table/CellAccess.h"
+#include "game/FileSystem.h"
 #include "game/Paths.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -59,23 +60,11 @@ struct TableReading {
     std::vector<Finding> findings;
 };
 
-// A game's data that cannot be read: names the file, the offset and what is wrong.
-class ReadError : public std::runtime_error {
-public:
-    ReadError(Path file, std::optional<std::uint64_t> offset, const std::string& what);
-    const Path& File() const { return file_; }
-    std::optional<std::uint64_t> Offset() const { return offset_; }
-
-private:
-    Path file_;
-    std::optional<std::uint64_t> offset_;
-};
-
 // The table the engine uses in a game folder: override first, then chitin.key and its
 // archive. Throws ReadError (also for "not a game folder").
-TableReading ReadGameTable(const Path& gameFolder);
+TableReading ReadGameTable(const Path& gameFolder, FileSystem& files = PlatformFiles());
 // A single .2da file, read as the engine would read it from the override folder.
-TableReading ReadTableFile(const Path& file);
+TableReading ReadTableFile(const Path& file, FileSystem& files = PlatformFiles());
 // A table's bytes (plain or encrypted), read as the engine reads them.
 TableReading ReadTableBytes(std::string_view bytes, TableSource source);
 

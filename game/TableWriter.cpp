@@ -57,7 +57,7 @@ void CreateMissingFolders(FileSystem& files, const Path& folder, Leftovers& left
 {
     std::vector<Path> missing;
     try {
-        for (Path p = folder; !p.empty() && files.KindOf(p) == EntryKind::Missing; p = p.parent_path()) {
+        for (Path p = folder; !p.empty() && files.KindOf(p, Links::Kept) == EntryKind::Missing; p = p.parent_path()) {
             missing.push_back(p);
             if (p.parent_path() == p)
                 break;
@@ -92,7 +92,7 @@ Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Lef
     if (create)
         CreateMissingFolders(files, gameFolder, leftovers);
     target.folder = ResolveSpelling(files, gameFolder, kOverrideFolderName);
-    EntryKind kind = files.KindOf(target.folder);
+    EntryKind kind = files.KindOf(target.folder, Links::Kept);
     if (kind == EntryKind::Missing && create) {
         CreateFolderDurably(files, target.folder, leftovers);
         kind = EntryKind::Folder;
@@ -103,7 +103,7 @@ Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Lef
     }
     RequireFolder(kind);
     target.file = ResolveSpelling(files, target.folder, kTableFileName);
-    kind = files.KindOf(target.file);
+    kind = files.KindOf(target.file, Links::Kept);
     if (kind != EntryKind::File && kind != EntryKind::Missing)
         throw fw::EInOutError(fw::kIoAccessDenied);  // a folder, a link or a device in its place
     target.fileExists = kind == EntryKind::File;
@@ -146,17 +146,18 @@ Path KeepBackup(FileSystem& files, const Path& gameFolder, const std::optional<s
                 const WriteOptions& options, Leftovers& leftovers)
 {
     Path folder = ResolveSpelling(files, gameFolder, kBackupFolderName);
-    EntryKind kind = files.KindOf(folder);
+    EntryKind kind = files.KindOf(folder, Links::Kept);
     if (kind == EntryKind::Missing)
         CreateFolderDurably(files, folder, leftovers);
     else
         RequireFolder(kind);
     std::tm time = options.localTime ? options.localTime() : LocalNow();
     std::vector<std::string> names;
-    for (const Path& name : files.ListFolder(folder))
-        names.push_back(ToUtf8(name));
+    for (const FolderEntry& entry : files.ListFolder(folder))
+        names.push_back(ToUtf8(entry.name));
     auto [path, file] = CreateFirstFree<long long>(
-        files, [&](long long n) { return folder / BackupName(n, time, !old.has_value()); }, NextBackupNumber(names));
+        files, [&](long long n) { return folder / FromUtf8(BackupName(n, time, !old.has_value())); },
+        NextBackupNumber(names));
     leftovers.Add(path);
     if (old)
         WriteAll(*file, *old);

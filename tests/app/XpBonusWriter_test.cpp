@@ -78,11 +78,11 @@ TEST(XpBonusWriter, OverrideFolderIsInsideTheGameFolder)
         const char* folder;
         const wchar_t* expected;
     } cases[] = {
-        {"D:\\Games\\BG2", L"\\\\?\\D:\\Games\\BG2\\override"},
-        {"D:\\Games\\BG2\\", L"\\\\?\\D:\\Games\\BG2\\override"},
-        {"E:\\", L"\\\\?\\E:\\override"},
-        {"d:/games/bg2", L"\\\\?\\d:\\games\\bg2\\override"},
-        {"\\\\server\\share\\BG2", L"\\\\?\\UNC\\server\\share\\BG2\\override"},
+        {"D:\\Games\\BG2", L"D:\\Games\\BG2\\override"},
+        {"D:\\Games\\BG2\\", L"D:\\Games\\BG2\\override"},
+        {"E:\\", L"E:\\override"},
+        {"d:/games/bg2", L"d:\\games\\bg2\\override"},
+        {"\\\\server\\share\\BG2", L"\\\\server\\share\\BG2\\override"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
@@ -119,7 +119,7 @@ TEST(XpBonusWriter, WritesTheTableAndReplacesAnOldFile)
     CellTable cells = StartingTable();
     std::wstring written = WriteXpBonusFile(game, cells);
     std::wstring target = scratch.Path() + L"\\BG2\\override\\xpbonus.2da";
-    EXPECT_EQ(written, L"\\\\?\\" + target);
+    EXPECT_EQ(written, target);
 
     CellTable expectedCells = StartingTable();
     std::string expected = RenderXpBonusText(expectedCells);
@@ -218,7 +218,7 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
         CellTable cells = StartingTable();
         cells.SetCell(kLocksColumn, 3, "");
         cells.SetCell(kTrapsColumn, 3, "");
-        gametest::RecordingFiles files(scratch.Path());
+        gametest::RecordingFiles files(game::Path(scratch.Path()));
         if (c.fault)
             c.fault(files);
         EXPECT_EQ(fwtest::InOutCodeOf([&] { WriteXpBonusFile(scratch.Narrow(), cells, files); }), c.expectedCode);

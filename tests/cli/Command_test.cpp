@@ -140,15 +140,16 @@ TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
 {
     gametest::TempFolder game;
     game::WriteResult result;
+    const fs::path backup = game.Path() / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
     result.target = game.Path() / "override" / "xpbonus.2da";
-    result.backup = game.Path() / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
+    result.backup = backup;
     result.changed = true;
     result.flushFailure = 5;
-    Put(*result.backup, "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\nDISARM_TRAP 1\r\nLEARN_SPELL 1\r\nPICK_POCKET 1\r\nX 1\r\n");
+    Put(backup, "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\nDISARM_TRAP 1\r\nLEARN_SPELL 1\r\nPICK_POCKET 1\r\nX 1\r\n");
     Captured console;
     EXPECT_EQ(cli::ReportWrite(console, Language::English, result, "Written: t", {"x"}), 0);
     EXPECT_EQ(console.out.substr(console.out.find('\n') + 1),
-              "The replaced table was kept in: " + result.backup->string() +
+              "The replaced table was kept in: " + game::ToUtf8(backup) +
                   "\nThe replaced table had rows past the third that this one lacks: \"PICK_POCKET\"; the back-up "
                   "just made keeps them.\n");
     EXPECT_EQ(console.err, "xptable: warning: the table is replaced, but its folder could not be flushed to the disk: "

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "game/ArchiveLocator.h"
@@ -43,14 +44,7 @@ void ReadKey(const std::string& bytes)
 void ReadArchive(const std::string& bytes)
 {
     MemorySource source("x.bif", bytes.data(), bytes.size());
-    ArchiveForm form = SniffArchive(source);
-    if (form == ArchiveForm::Biff) {
-        PlainBiff biff(source);
-        ReadBiffEntry(biff, 5);
-    } else {
-        CompressedBiff biff(source, form);
-        ReadBiffEntry(biff, 5);
-    }
+    ReadBiffEntry(*OpenArchive(source, SniffArchive(source)), 5);
 }
 
 TEST(BadInput, ErrorNamesFileOffsetAndWhatIsWrong)
@@ -126,7 +120,7 @@ TEST(BadInput, FolderErrors)
     } catch (const ReadError& e) {
         std::string what = e.what();
         EXPECT_NE(what.find("none of the folders tried"), std::string::npos);
-        EXPECT_NE(what.find(ToUtf8(folder.Path() / "data" / "CD6")), std::string::npos) << what;
+        EXPECT_NE(what.find(ToUtf8(Path(folder.Path() / "data" / "CD6"))), std::string::npos) << what;
     }
     // Only regular files are opened.
     fs::create_directories(folder.Path() / "folder.2da");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/tools/ArchiveWriter.h"
 #include "game/CompressedBiff.h"
 #include "game/KeyFile.h"

@@ -31,16 +31,21 @@ public:
     {
         std::vector<std::string> changes;
         for (const std::string& call : calls)
-            if (!call.starts_with("kind ") && !call.starts_with("list ") && !call.starts_with("read ") &&
-                !call.starts_with("check "))
+            if (!call.starts_with("kind ") && !call.starts_with("target ") && !call.starts_with("list ") &&
+                !call.starts_with("read ") && !call.starts_with("open ") && !call.starts_with("check "))
                 changes.push_back(call);
         return changes;
     }
 
-    game::EntryKind KindOf(const game::Path& path) override
+    game::EntryKind KindOf(const game::Path& path, game::Links links) override
     {
-        Call("kind", path);
-        return Platform().KindOf(path);
+        Call(links == game::Links::Kept ? "kind" : "target", path);
+        return Platform().KindOf(path, links);
+    }
+    std::unique_ptr<game::ByteSource> OpenForReading(const game::Path& file) override
+    {
+        Call("open", file);
+        return Platform().OpenForReading(file);
     }
     void CreateFolder(const game::Path& path) override
     {
@@ -79,7 +84,7 @@ public:
         Call("read", file);
         return Platform().ReadWhole(file, limit);
     }
-    std::vector<game::Path> ListFolder(const game::Path& folder) override
+    std::vector<game::FolderEntry> ListFolder(const game::Path& folder) override
     {
         Call("list", folder);
         return Platform().ListFolder(folder);
@@ -119,7 +124,11 @@ private:
     // The path below the root with '/' between its parts; a temporary file's name as <tmp>.
     std::string Shown(const game::Path& path) const
     {
-        std::string shown = path.lexically_relative(root_).generic_string();
+        std::string shown = game::ToUtf8(path), root = game::ToUtf8(root_);
+        shown = shown == root ? "." : shown.starts_with(root) ? shown.substr(root.size() + 1) : shown;
+        for (char& c : shown)
+            if (c == '\\')
+                c = '/';
         if (shown.ends_with(".tmp"))
             shown = shown.substr(0, shown.rfind('/') + 1) + "<tmp>";
         return shown;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,19 +48,19 @@ void Put(const fs::path& file, const std::string& bytes)
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-std::string Read(const fs::path& file)
+std::string Read(const game::Path& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(fs::path(file.native()), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return in ? bytes.str() : "<missing>";
 }
 
-std::vector<std::string> Names(const fs::path& folder)
+std::vector<std::string> Names(const game::Path& folder)
 {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    for (fs::directory_iterator it(fs::path(folder.native()), error), end; !error && it != end; it.increment(error))
         names.push_back(game::ToUtf8(it->path().filename()));
     std::sort(names.begin(), names.end());
     return names;
@@ -364,7 +365,7 @@ TEST(TableWriter, ATwinIsNamedInTheRefusal)
         ADD_FAILURE() << "written despite two spellings";
     } catch (const game::SpellingConflict& e) {
         EXPECT_EQ(e.Message(), "Invalid filename");
-        EXPECT_EQ(e.Spellings(), (std::vector<fs::path>{game.path / "OVERRIDE", game.path / "override"}));
+        EXPECT_EQ(e.Spellings(), (std::vector<game::Path>{game.path / "OVERRIDE", game.path / "override"}));
         EXPECT_NE(std::string(e.what()).find(game::ToUtf8(game.path / "OVERRIDE")), std::string::npos);
     }
 }
