@@ -2,8 +2,11 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
-# The manifest carries the project's version.
+# The manifest carries the project's version; the resources that hold it are built anew
+# when it changes.
 configure_file(app/app.manifest.in generated/app/app.manifest @ONLY)
+set_source_files_properties(app/app.rc cli/xptable.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/app/app.manifest)
 
 # The release is built for size, every function and datum in a section of its own so that
 # the linker drops what nothing uses; the program is linked without symbols and with a map

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <utility>
-#include <vector>
 
 namespace game {
 
@@ -54,26 +53,40 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t a
     return {cp, length};
 }
 
-// The parts of a path after its root: the names, and an empty one after a trailing separator.
+// The names of a path after its root, one by one, with an empty one after a trailing
+// separator.
 template <class Style>
-std::vector<std::basic_string_view<typename Style::Char>> Names(std::basic_string_view<typename Style::Char> path)
-{
-    std::vector<std::basic_string_view<typename Style::Char>> names;
-    std::size_t at = Style::RootLength(path);
-    while (at < path.size()) {
-        std::size_t end = at;
-        while (end < path.size() && !Style::IsSeparator(path[end]))
+class NameCursor {
+public:
+    using View = std::basic_string_view<typename Style::Char>;
+    explicit NameCursor(View path) : path_(path), at_(Style::RootLength(path)) {}
+
+    // The next name; false at the end.
+    bool Next(View& name)
+    {
+        if (at_ >= path_.size()) {
+            if (!trailing_)
+                return false;
+            trailing_ = false;
+            name = View();
+            return true;
+        }
+        std::size_t end = at_;
+        while (end < path_.size() && !Style::IsSeparator(path_[end]))
             ++end;
-        if (end > at)
-            names.push_back(path.substr(at, end - at));
-        at = end;
-        while (at < path.size() && Style::IsSeparator(path[at]))
-            ++at;
-        if (end < path.size() && at == path.size())
-            names.push_back(path.substr(at, 0));
+        name = path_.substr(at_, end - at_);
+        at_ = end;
+        while (at_ < path_.size() && Style::IsSeparator(path_[at_]))
+            ++at_;
+        trailing_ = end < path_.size() && at_ == path_.size();
+        return true;
     }
-    return names;
-}
+
+private:
+    View path_;
+    std::size_t at_;
+    bool trailing_ = false;
+};
 
 // The root with its separators made one kind, for comparing.
 template <class Style>
@@ -216,11 +229,15 @@ int BasicPath<Style>::compare(const BasicPath& other) const
 {
     if (int byRoot = ComparableRoot<Style>(native_).compare(ComparableRoot<Style>(other.native_)))
         return byRoot;
-    auto mine = Names<Style>(native_), theirs = Names<Style>(other.native_);
-    for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i)
-        if (int byName = mine[i].compare(theirs[i]))
+    NameCursor<Style> mine(native_), theirs(other.native_);
+    std::basic_string_view<Char> a, b;
+    for (;;) {
+        bool more = mine.Next(a), otherMore = theirs.Next(b);
+        if (!more || !otherMore)
+            return more ? 1 : otherMore ? -1 : 0;
+        if (int byName = a.compare(b))
             return byName;
-    return mine.size() < theirs.size() ? -1 : mine.size() > theirs.size() ? 1 : 0;
+    }
 }
 
 template class BasicPath<PosixStyle>;

@@ -1,7 +1,6 @@
 #include "game/TableBackups.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -20,13 +19,19 @@ bool AllDigits(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The number in decimal, zeros before it up to `width` digits. By hand: the window would
+// otherwise link the C runtime's whole printf for two names.
+std::string Padded(long long number, std::size_t width)
+{
+    std::string digits = std::to_string(number);
+    return std::string(digits.size() < width ? width - digits.size() : 0, '0') + digits;
+}
+
 // "YYYYMMDD-HHMMSS" of a time.
 std::string Stamp(const std::tm& time)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", time.tm_year + 1900, time.tm_mon + 1,
-                  time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
-    return text;
+    return Padded(time.tm_year + 1900, 4) + Padded(time.tm_mon + 1, 2) + Padded(time.tm_mday, 2) + "-" +
+           Padded(time.tm_hour, 2) + Padded(time.tm_min, 2) + Padded(time.tm_sec, 2);
 }
 
 bool IsStamp(std::string_view text)
@@ -83,9 +88,7 @@ std::optional<ParsedName> Parse(std::string_view name)
 
 std::string BackupName(long long number, const std::tm& time, bool marker)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%06lld", number);
-    return std::string(kPrefix) + text + "-" + Stamp(time) + (marker ? ".none" : ".2da");
+    return std::string(kPrefix) + Padded(number, 6) + "-" + Stamp(time) + (marker ? ".none" : ".2da");
 }
 
 long long NextBackupNumber(const std::vector<std::string>& names)

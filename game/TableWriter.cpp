@@ -1,6 +1,5 @@
 #include "game/TableWriter.h"
 
-#include <chrono>
 #include <utility>
 #include <vector>
 
@@ -113,9 +112,8 @@ Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Lef
 }
 
 // A new file under the first name of `nameFor(n)`, n counting up from `first`, that is free.
-template <class Number>
-std::pair<Path, std::unique_ptr<OutputFile>> CreateFirstFree(FileSystem& files, const std::function<Path(Number)>& nameFor,
-                                                             Number first)
+template <class Number, class NameFor>
+std::pair<Path, std::unique_ptr<OutputFile>> CreateFirstFree(FileSystem& files, const NameFor& nameFor, Number first)
 {
     for (Number n = first;; ++n) {
         Path path = nameFor(n);
@@ -155,7 +153,7 @@ Path KeepBackup(FileSystem& files, const Path& gameFolder, const std::optional<s
     std::vector<std::string> names;
     for (const FolderEntry& entry : files.ListFolder(folder))
         names.push_back(ToUtf8(entry.name));
-    auto [path, file] = CreateFirstFree<long long>(
+    auto [path, file] = CreateFirstFree(
         files, [&](long long n) { return folder / FromUtf8(BackupName(n, time, !old.has_value())); },
         NextBackupNumber(names));
     leftovers.Add(path);
@@ -173,9 +171,9 @@ Path WriteTemporary(FileSystem& files, const Target& target, const TablePieces& 
                     std::string& bytes)
 {
     static unsigned counter = 0;
-    auto unique = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    auto unique = static_cast<unsigned long long>(std::time(nullptr));
     std::string stem = ToUtf8(target.file.filename()) + "." + std::to_string(unique % 1000000007) + ".";
-    auto [path, file] = CreateFirstFree<unsigned>(
+    auto [path, file] = CreateFirstFree(
         files, [&](unsigned n) { return target.folder / FromUtf8(stem + std::to_string(n) + ".tmp"); },
         ++counter % 100000);
     leftovers.Add(path);
