@@ -36,6 +36,9 @@ set(WIN_LIBS comctl32 gdi32 user32 kernel32 uxtheme)
 
 add_library(xpwin STATIC ${NATIVE_SOURCES} ${WIN_SOURCES})
 target_include_directories(xpwin PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+# CLI11 without std::filesystem: the command's files go through the project's own layer,
+# which reaches paths past 260 characters; the C runtime's path functions do not.
+target_compile_definitions(xpwin PUBLIC CLI11_HAS_FILESYSTEM=0)
 # The command's two header-only libraries. mingw must never see /usr/include, which holds
 # Linux's own C headers: it gets a folder that holds only the libraries' own folders.
 if(MINGW)
