@@ -54,6 +54,47 @@ check_pe() {
 check_pe "$exe" "Windows GUI"
 check_pe "$work/xptable.exe" "Windows CUI"
 
+# imports FILE DLL: the functions the program imports from that library.
+imports() {
+  $objdump -p "$1" | awk -v dll="$2" '
+    /DLL Name:/ { on = (tolower($3) == tolower(dll)); next }
+    on && /^\t[0-9a-f]+\t/ { print $NF }
+    on && /^$/ { on = 0 }'
+}
+# The C runtime's functions that take a path stop at 260 characters; the programs reach
+# files through their own layer, which does not.
+crt_path_functions() {
+  imports "$1" msvcrt.dll | grep -E '^(_wstat.*|_stat.*|.*fopen|_wopen|_open|.*mkdir|.*rename|.*remove|_wunlink|_wfullpath|_wchdir|_wchmod|.*findfirst.*|_wutime.*)$' |
+    LC_ALL=C sort | tr '\n' ' ' || true
+}
+# The same in the ANSI form, which takes the code page's characters only.
+ansi_file_functions() {
+  imports "$1" kernel32.dll | grep -E '^(CreateFileA|FindFirstFile.*A|GetFileAttributes.*A|CreateDirectoryA|RemoveDirectoryA|DeleteFileA|MoveFile.*A|ReplaceFileA|CopyFileA|GetFullPathNameA)$' |
+    tr '\n' ' ' || true
+}
+
+# The window: small (it was 477,184 bytes before it wrote through the shared writer), and
+# without std::filesystem, locales or streams, which weigh about 400 KB.
+max_window=524288
+[ "$(stat -c %s "$exe")" -le "$max_window" ] || fail "XpTableEditor.exe is $(stat -c %s "$exe") bytes, over $max_window"
+map="$build/XpTableEditor.map"
+if [ -f "$map" ]; then
+  heavy="$(grep -oE 'libstdc\+\+\.a\([^)]*\)' "$map" | sed -E 's/.*\((.*)\)/\1/' | LC_ALL=C sort -u |
+    grep -E '^fs_|locale|stream' | tr '\n' ' ' || true)"
+  [ -z "$heavy" ] || fail "XpTableEditor.exe links libstdc++'s $heavy"
+else
+  fail "no link map $map"
+fi
+[ -z "$(crt_path_functions "$exe")" ] || fail "XpTableEditor.exe imports the C runtime's path functions $(crt_path_functions "$exe")"
+# The command: only those CLI11's config reader brings (file streams), never called.
+cli_crt_pinned="_stat _wfopen fopen "
+[ "$(crt_path_functions "$work/xptable.exe")" = "$cli_crt_pinned" ] ||
+  fail "xptable.exe imports the C runtime's path functions $(crt_path_functions "$work/xptable.exe")(pinned: $cli_crt_pinned)"
+for program in "$exe" "$work/xptable.exe"; do
+  ansi="$(ansi_file_functions "$program")"
+  [ -z "$ansi" ] || fail "$(basename "$program") imports ANSI file functions $ansi"
+done
+
 note="$work/readme.txt"
 [ "$(head -c 3 "$note" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "note has no UTF-8 mark"
 iconv -f UTF-8 -t UTF-8 "$note" >/dev/null 2>&1 || fail "note is not UTF-8"
