@@ -7,7 +7,6 @@ xp_native_sources(
 xp_win_sources(
   Application.cpp
   Cp1251.cpp
-  TextFile.cpp
 )
 xp_native_sources(Color.cpp Bitmap.cpp Cp1251Utf8.cpp)
 xp_win_sources(

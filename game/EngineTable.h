@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/TableReading.h"
+#include "game/TableShape.h"
 #include "game/TwoDaText.h"
 
 namespace game {

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "game/TableReading.h"
+#include "game/Paths.h"
+#include "game/TableShape.h"
 #include "game/TwoDaText.h"
 
 namespace game {

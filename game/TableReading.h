@@ -9,20 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/table/Activity.h"
-#include "app/table/CellAccess.h"
 #include "game/FileSystem.h"
 #include "game/Paths.h"
 #include "game/ReadError.h"
+#include "game/TableShape.h"
 
 namespace game {
-
-inline constexpr int kLevels = app::kLevelCount;
-// The rows this tool writes: one for each activity.
-inline constexpr std::size_t kTableRows = 3;
-
-// The engine's rows, by position: 0 locks, 1 traps, 2 scrolls.
-using app::Activity;
 
 enum class SourceKind { Override, Archive, File, None };
 enum class Compression { None, Bifc, Bif };
@@ -32,14 +24,6 @@ struct TableSource {
     Path path;                                   // the file opened: override file, .2da file, or chitin.key
     Path archive;                                // for Archive: the archive opened
     Compression compression = Compression::None; // for Archive
-};
-
-struct Finding {
-    std::string code;            // stable, e.g. "leading-zero", "row-order", "missing"
-    std::optional<int> row;      // data-row position 0.., if the finding concerns a row
-    std::optional<int> line;     // line in the file, counted from 1
-    std::optional<int> level;    // level 1..40
-    std::string message;         // one English sentence
 };
 
 struct ActivityReading {
