@@ -245,14 +245,15 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
         // Each step waits for the item it leads to; when another is selected, the browser is
         // cancelled and the test ends there, before anything is confirmed or written.
         HWND tree = FindWindowExW(browse, nullptr, L"SysTreeView32", nullptr);
-        auto reached = [&](const std::wstring& name) -> testing::AssertionResult {
-            if (WaitFor([&] { return program.TreeSelection(tree) == name; }))
-                return testing::AssertionSuccess();
-            const std::wstring selected = program.TreeSelection(tree);
+        auto cancelled = [&](const std::wstring& what) {
             PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
             program.NoDialog();
-            return testing::AssertionFailure() << "the tree's selection is \"" << selected << "\", not \"" << name
-                                               << "\"; the browser was cancelled";
+            return testing::AssertionFailure() << what << "; the browser was cancelled";
+        };
+        auto reached = [&](const std::wstring& name) {
+            if (WaitFor([&] { return program.TreeSelection(tree) == name; }))
+                return testing::AssertionSuccess();
+            return cancelled(L"the tree's selection is \"" + program.TreeSelection(tree) + L"\", not \"" + name + L"\"");
         };
         // In the tree: the desktop, My Computer, its first drive (C:), then the game folder
         // by name. Typing an item's first letters selects it; Right expands an item, and on
@@ -283,11 +284,8 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
         Key(VK_RIGHT, 2);  // expand, then its only child
         ASSERT_TRUE(reached(names[4]));
         // The whole way, not only the last name, before the folder is confirmed.
-        if (program.TreeSelectionPath(tree) != names) {
-            PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
-            program.NoDialog();
-            FAIL() << "the browser's selection is not the game folder; the browser was cancelled";
-        }
+        ASSERT_TRUE(program.TreeSelectionPath(tree) == names ? testing::AssertionSuccess()
+                                                              : cancelled(L"the selection is not the game folder"));
         ClickCentre(GetDlgItem(browse, IDOK));
         ASSERT_TRUE(program.NoDialog());
 

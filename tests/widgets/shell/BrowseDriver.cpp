@@ -43,16 +43,14 @@ void ComReady()
     (void)com;
 }
 
-std::string Utf8(const std::vector<std::wstring>& names)
+std::string Listed(const std::vector<std::wstring>& names)
 {
-    std::wstring joined = L"[";
-    for (const std::wstring& name : names)
-        joined += (joined.size() > 1 ? L", \"" : L"\"") + name + L"\"";
-    joined += L"]";
-    std::string bytes(joined.size() * 3, '\0');
-    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, joined.data(), static_cast<int>(joined.size()), bytes.data(),
-                                     static_cast<int>(bytes.size()), nullptr, nullptr));
-    return bytes;
+    testing::Message text;
+    text << "[";
+    for (size_t i = 0; i < names.size(); ++i)
+        text << (i ? ", \"" : "\"") << names[i] << "\"";
+    text << "]";
+    return text.GetString();
 }
 
 // Expands and selects the items named (case-blind) from the root's children down; stops at
@@ -82,7 +80,7 @@ bool KeptIfSelected(HWND browse, const std::vector<std::wstring>& names, const c
     if (!names.empty() && selected == names)
         return true;
     Cancel(browse);
-    ADD_FAILURE() << when << ": the browser's selection is " << Utf8(selected) << ", not " << Utf8(names)
+    ADD_FAILURE() << when << ": the browser's selection is " << Listed(selected) << ", not " << Listed(names)
                   << "; the browser was cancelled";
     return false;
 }
