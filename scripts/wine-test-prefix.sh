@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the test scripts: the Wine prefix the tests run in, apart from the player's
 # (scripts/run.sh), and its user folders kept inside it.
 
