@@ -30,11 +30,23 @@ ctest --test-dir build-native --output-on-failure -j "$jobs" || status=1
 echo "== fuzz targets"
 ctest --test-dir build-fuzz --output-on-failure || status=1
 
-echo "== Windows tests under Wine"
+# The Windows suites run twice: in English (code page 1252) and in the players' Russian
+# (code page 1251, Russian interface), each time with Wine's own programs started anew in
+# that locale. Their prefix is the tests' own, never the player's.
 source scripts/wine-env.sh
+source scripts/wine-test-prefix.sh
+wine_test_env
 trap wine_env_stop EXIT
-wine_env_start
-ctest --test-dir build-win --output-on-failure || status=1
+for locale in C.UTF-8 ru_RU.UTF-8; do
+  echo "== Windows tests under Wine, LC_ALL=$locale"
+  export LC_ALL="$locale" LANG="$locale"
+  wineserver -k 2>/dev/null && wineserver -w
+  wine_env_start
+  started=$SECONDS
+  ctest --test-dir build-win --output-on-failure || status=1
+  echo "Windows tests, LC_ALL=$locale: $((SECONDS - started)) s"
+done
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 echo "== release zip"
 { bash scripts/package.sh && bash tests/scripts/release_check.sh; } || status=1

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "../framework/GuiTestUtil.h"
+#include "../widgets/shell/BrowseDriver.h"
 #include "ProgramPath.h"
 #include "app/table/CellAccess.h"
 #include "app/table/Templates.h"
@@ -22,6 +24,12 @@ namespace {
 using namespace fw::literals;
 
 const DWORD kLimitMs = 20000;
+
+std::wstring Trimmed(const std::wstring& text)
+{
+    size_t first = text.find_first_not_of(L' ');
+    return first == std::wstring::npos ? std::wstring() : text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
 
 // The program under test, ended when the test is done.
 class Program {
@@ -72,26 +80,42 @@ public:
                 Sleep(20);
         return true;
     }
-    // The text of the tree's selected item, read through memory of the program's.
-    std::wstring TreeSelection(HWND tree) const
+    // The text of a tree item, read through memory of the program's, without leading and
+    // trailing spaces.
+    std::wstring ItemText(HWND tree, HTREEITEM item) const
     {
         struct Shared {
             TVITEMW item;
             wchar_t text[260];
         };
+        if (!item)
+            return L"";
         auto* remote = static_cast<Shared*>(
             VirtualAllocEx(info_.hProcess, nullptr, sizeof(Shared), MEM_COMMIT, PAGE_READWRITE));
         Shared local = {};
         local.item.mask = TVIF_TEXT;
-        local.item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        local.item.hItem = item;
         local.item.pszText = remote->text;
         local.item.cchTextMax = 260;
         WriteProcessMemory(info_.hProcess, remote, &local, sizeof(local), nullptr);
-        if (local.item.hItem)
-            SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->item));
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&remote->item));
         ReadProcessMemory(info_.hProcess, remote, &local, sizeof(local), nullptr);
         VirtualFreeEx(info_.hProcess, remote, 0, MEM_RELEASE);
-        return local.item.hItem ? local.text : L"";
+        return Trimmed(local.text);
+    }
+    std::wstring TreeSelection(HWND tree) const
+    {
+        return ItemText(tree, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+    }
+    // The texts from the tree's root down to its selected item.
+    std::vector<std::wstring> TreeSelectionPath(HWND tree) const
+    {
+        std::vector<std::wstring> path;
+        for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)); item;
+             item = reinterpret_cast<HTREEITEM>(
+                 SendMessageW(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item))))
+            path.insert(path.begin(), ItemText(tree, item));
+        return path;
     }
     // Waits until the program has started and waits for input.
     void Settle() const { WaitForInputIdle(info_.hProcess, kLimitMs); }
@@ -112,21 +136,15 @@ void SendMouse(DWORD flags, POINT screen)
 }
 
 // Input is handled some time after it is sent: each step waits, bounded, for its effect.
-bool WaitFor(const std::function<bool()>& condition)
+bool WaitFor(const std::function<bool()>& condition, DWORD limitMs = kLimitMs)
 {
     const DWORD start = GetTickCount();
     while (!condition()) {
-        if (GetTickCount() - start >= kLimitMs)
+        if (GetTickCount() - start >= limitMs)
             return false;
         Sleep(10);
     }
     return true;
-}
-
-std::wstring Trimmed(const std::wstring& text)
-{
-    size_t first = text.find_first_not_of(L' ');
-    return first == std::wstring::npos ? std::wstring() : text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
 // A left click at a point of a window's client area.
@@ -172,14 +190,14 @@ void Key(WORD vk, int times = 1)
     }
 }
 
-// Characters typed as the keyboard's Unicode packets (Wine's keyboard on the virtual
-// display makes no characters from plain key codes).
-void Type(const std::string& text)
+// Characters typed as the keyboard's Unicode packets, one per UTF-16 unit (Wine's keyboard
+// on the virtual display makes no characters from plain key codes).
+void Type(const std::wstring& text)
 {
-    for (char c : text) {
+    for (wchar_t c : text) {
         INPUT in[2] = {};
         in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wScan = in[1].ki.wScan = static_cast<unsigned char>(c);
+        in[0].ki.wScan = in[1].ki.wScan = c;
         in[0].ki.dwFlags = KEYEVENTF_UNICODE;
         in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         SendInput(2, in, sizeof(INPUT));
@@ -201,12 +219,16 @@ std::string ReadFile(const std::wstring& path)
 
 TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
 {
-    // A game folder the browser shows near the top of drive C.
-    const std::wstring root = L"C:\\xpgame" + std::to_wstring(GetCurrentProcessId());
-    const std::wstring game = root + L"\\bg2";
-    CreateDirectoryW(root.c_str(), nullptr);
-    CreateDirectoryW(game.c_str(), nullptr);
+    // A game folder the browser shows near the top of drive C, and the names the tree shows
+    // on the way there in the user's language, as the shell gives them.
+    fwtest::ScratchFolder root({L"bg2"}, fwtest::ScratchFolder::AtDriveRoot);
+    const std::wstring game = root.Path() + L"\\bg2";
     const std::wstring table = game + L"\\override\\xpbonus.2da";
+    std::vector<std::wstring> names = shelltest::TreeNamesOf(game);
+    ASSERT_EQ(names.size(), 4u) << "My Computer, the drive, the scratch folder, the game folder";
+    names.insert(names.begin(), shelltest::ShellName(CSIDL_DESKTOP));
+    const std::wstring& desktop = names[0];
+    const std::wstring& myComputer = names[1];
 
     {
         Program program;
@@ -220,24 +242,50 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
         HWND browse = program.Window(L"#32770");
         ASSERT_NE(browse, nullptr);
         program.Settle();
-        // In the tree: the desktop, "My Computer", its first drive (C:), then the game folder
+        // Each step waits for the item it leads to; when another is selected, the browser is
+        // cancelled and the test ends there, before anything is confirmed or written.
+        HWND tree = FindWindowExW(browse, nullptr, L"SysTreeView32", nullptr);
+        auto cancelled = [&](const std::wstring& what) {
+            PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
+            program.NoDialog();
+            return testing::AssertionFailure() << what << "; the browser was cancelled";
+        };
+        auto reached = [&](const std::wstring& name) {
+            if (WaitFor([&] { return program.TreeSelection(tree) == name; }))
+                return testing::AssertionSuccess();
+            return cancelled(L"the tree's selection is \"" + program.TreeSelection(tree) + L"\", not \"" + name + L"\"");
+        };
+        // In the tree: the desktop, My Computer, its first drive (C:), then the game folder
         // by name. Typing an item's first letters selects it; Right expands an item, and on
         // an expanded one moves to its first child.
-        HWND tree = FindWindowExW(browse, nullptr, L"SysTreeView32", nullptr);
         ClickAt(tree, 1, 1);  // the focus into the tree, on the desktop at its top
-        ASSERT_TRUE(WaitFor([&] { return Trimmed(program.TreeSelection(tree)) == L"Desktop"; }));
+        ASSERT_TRUE(reached(desktop));
         Key(VK_RIGHT);  // expand the desktop
-        Type("my");
-        ASSERT_TRUE(WaitFor([&] { return Trimmed(program.TreeSelection(tree)) == L"My Computer"; }));
+        Type(myComputer);
+        // Wine's tree view finds items by ASCII letters only: where the typed name did not
+        // get there, the Down key walks from the top to it.
+        if (!WaitFor([&] { return program.TreeSelection(tree) == myComputer; }, 1000)) {
+            Key(VK_HOME);
+            for (int step = 0; step < 50 && program.TreeSelection(tree) != myComputer; ++step) {
+                const std::wstring before = program.TreeSelection(tree);
+                Key(VK_DOWN);
+                if (!WaitFor([&] { return program.TreeSelection(tree) != before; }, 2000))
+                    break;  // the last item
+            }
+        }
+        ASSERT_TRUE(reached(myComputer));
         Key(VK_RIGHT, 2);  // expand, then its first child: drive C
-        ASSERT_TRUE(WaitFor([&] { return Trimmed(program.TreeSelection(tree)) == L"(C:)"; }));
+        ASSERT_TRUE(reached(names[2]));
         Key(VK_RIGHT);  // expand the drive
-        // Letters typed within 450 ms of the last ones extend the tree's search ("myxp...").
+        // Letters typed within 450 ms of the last ones extend the tree's search.
         Sleep(500);
-        Type(fw::Narrow(root.substr(3)));
-        ASSERT_TRUE(WaitFor([&] { return Trimmed(program.TreeSelection(tree)) == root.substr(3); }));
+        Type(names[3]);
+        ASSERT_TRUE(reached(names[3]));
         Key(VK_RIGHT, 2);  // expand, then its only child
-        ASSERT_TRUE(WaitFor([&] { return Trimmed(program.TreeSelection(tree)) == L"bg2"; }));
+        ASSERT_TRUE(reached(names[4]));
+        // The whole way, not only the last name, before the folder is confirmed.
+        ASSERT_TRUE(program.TreeSelectionPath(tree) == names ? testing::AssertionSuccess()
+                                                              : cancelled(L"the selection is not the game folder"));
         ClickCentre(GetDlgItem(browse, IDOK));
         ASSERT_TRUE(program.NoDialog());
 
@@ -262,7 +310,7 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
 
         // Level 3 of the traps column: column 1 starts 35 + 1 pixels in, rows are 20 + 1 high.
         ClickAt(main, 12 + 1 + 36 + 40, 216 + 1 + 3 * 21 + 10);
-        Type("1234");
+        Type(L"1234");
 
         // "Записать" (288, 394, 93, 25), then the success message, dismissed with Enter.
         ClickAt(main, 288 + 46, 394 + 12);
@@ -287,19 +335,6 @@ TEST(EndToEnd, PlayerBrowsesPicksTypesAndWritesTheTable)
         app::ApplyChoice(templates, app::kScrollsColumn, choice, cells);
     cells.SetCell(app::kTrapsColumn, 3, "1234");
     EXPECT_EQ(ReadFile(table), app::RenderXpBonusText(cells));
-
-    DeleteFileW(table.c_str());
-    RemoveDirectoryW((game + L"\\override").c_str());
-    // The write's marker that there was no table before.
-    WIN32_FIND_DATAW found;
-    HANDLE backups = FindFirstFileW((game + L"\\xpbonus-backup\\*.none").c_str(), &found);
-    for (BOOL more = backups != INVALID_HANDLE_VALUE; more; more = FindNextFileW(backups, &found))
-        DeleteFileW((game + L"\\xpbonus-backup\\" + found.cFileName).c_str());
-    if (backups != INVALID_HANDLE_VALUE)
-        FindClose(backups);
-    RemoveDirectoryW((game + L"\\xpbonus-backup").c_str());
-    RemoveDirectoryW(game.c_str());
-    RemoveDirectoryW(root.c_str());
 }
 
 }  // namespace

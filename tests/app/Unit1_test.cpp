@@ -569,6 +569,7 @@ TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
     EXPECT_FALSE(dialog.ShowCustomButton);
 
     fwtest::ScratchFolder scratch({L"BG2"}, fwtest::ScratchFolder::AtDriveRoot);
+    const std::vector<std::wstring> names = shelltest::TreeNamesOf(scratch.Path() + L"\\BG2");
     std::wstring caption, prompt;
     bool mainEnabled = true;
     Browse(*form, {
@@ -576,9 +577,9 @@ TEST_F(MainWindowTest, BrowseButtonPutsTheConfirmedFolderIntoTheField)
             caption = shelltest::TextOf(browse);
             prompt = shelltest::TextOf(GetDlgItem(browse, 0x3742));
             mainEnabled = IsWindowEnabled(form->Handle()) != FALSE;
-            shelltest::SelectPath(shelltest::TreeOf(browse), shelltest::TreeNamesOf(scratch.Path() + L"\\BG2"));
+            shelltest::Select(browse, names);
         },
-        shelltest::Confirm,
+        [&](HWND browse) { shelltest::ConfirmSelection(browse, names); },
     });
     EXPECT_EQ(caption, fw::Widen(std::string("Выбор каталога..."_cp1251)));
     EXPECT_EQ(prompt, fw::Widen(std::string("Укажите расположение каталога с игрой:"_cp1251)));
@@ -592,14 +593,16 @@ TEST_F(MainWindowTest, FolderNameOutsideTheCodePageIsRefusedNotGuessed)
 {
     // "Cafe Uber Lodz" exists too: a look-alike conversion would write there.
     fwtest::ScratchFolder scratch({L"Caf\u00e9 \u00dcber \u0141\u00f3d\u017a", L"Cafe Uber Lodz"}, fwtest::ScratchFolder::AtDriveRoot);
+    const std::vector<std::wstring> names =
+        shelltest::TreeNamesOf(scratch.Path() + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a");
+    bool confirmed = false;
     Browse(*form, {
-        [&](HWND browse) {
-            shelltest::SelectPath(shelltest::TreeOf(browse),
-                                  shelltest::TreeNamesOf(scratch.Path() + L"\\Caf\u00e9 \u00dcber \u0141\u00f3d\u017a"));
-        },
-        shelltest::Confirm,
+        [&](HWND browse) { shelltest::Select(browse, names); },
+        [&](HWND browse) { confirmed = shelltest::ConfirmSelection(browse, names); },
     });
-    EXPECT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.Path()) + "\\Caf? ?ber ??d?");
+    // The write button is pressed only for the folder asked for, inside the scratch folder.
+    ASSERT_TRUE(confirmed);
+    ASSERT_EQ(form->SCButtonEdit1->Text(), fw::Narrow(scratch.Path()) + "\\Caf? ?ber ??d?");
 
     testing_support::BoxWatcher watcher;
     RECT b = form->SpeedButton1->BoundsRect();

@@ -105,6 +105,8 @@ grep -qE '^ +xptable\.exe show ' "$note" || fail "note has no example of the com
 
 if [ -z "${DISPLAY:-}" ]; then
   source scripts/wine-env.sh
+  source scripts/wine-test-prefix.sh
+  wine_test_env
   trap 'wine_env_stop; rm -rf "$work"' EXIT
   wine_env_start
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Tests the window-management choice and the font placement of scripts/wine-env.sh in a fake
-# display environment: Xvfb, wine, wineboot and wineserver are stand-ins that log their
-# calls; the fonts are small stand-in files.
+# Tests the window-management choice and the font placement of scripts/wine-env.sh, and the
+# tests' prefix of scripts/wine-run.sh, in a fake display environment: Xvfb, wine, wineboot
+# and wineserver are stand-ins that log their calls; the fonts are small stand-in files.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 fake="$(mktemp -d)"
@@ -19,12 +19,15 @@ sleep 60 &
 trap 'kill $! 2>/dev/null; rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"; exit 0' TERM INT
 wait
 STUB
-# Wine and the wineserver also log how many fonts the prefix holds when they start.
+# Wine and the wineserver also log how many fonts the prefix holds when they start; Wine
+# also its prefix, its DLL overrides and how many links the user folders hold.
 for tool in wine wineserver; do
   printf '#!/usr/bin/env bash\necho "%s $*" >>"$FAKE_LOG"\n' "$tool" >"$fake/bin/$tool"
   printf 'echo "%s $* started with fonts=$(ls "$WINEPREFIX/drive_c/windows/Fonts" 2>/dev/null | wc -l)" >>"$FAKE_LOG"\n' \
     "$tool" >>"$fake/bin/$tool"
 done
+printf 'echo "wine in $WINEPREFIX overrides=$WINEDLLOVERRIDES links=$(find "$WINEPREFIX/drive_c/users" -type l 2>/dev/null | wc -l)" >>"$FAKE_LOG"\n' \
+  >>"$fake/bin/wine"
 printf '#!/usr/bin/env bash\necho "wineboot $*" >>"$FAKE_LOG"\ntouch "$WINEPREFIX/system.reg"\n' >"$fake/bin/wineboot"
 chmod +x "$fake/bin"/*
 mkdir -p /tmp/.X11-unix "$fake/fonts"
@@ -100,7 +103,7 @@ check_fonts() {
   inodes="$(ls -i "$folder" 2>/dev/null || true)"
   : >"$log"
   (
-    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$prefix" DISPLAY=:55
+    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$prefix" XP_TEST_WINEPREFIX="$prefix" DISPLAY=:55
     if [ "$how" = emulator ]; then
       bash "$root/scripts/wine-run.sh" test.exe
     else
@@ -136,4 +139,44 @@ check_fonts all-in-place        set-up     "sserife.fon=package-sserifer.fon sse
 check_fonts western-one-missing set-up     "sserife.fon=western $rest"                           "sserife.fon sserifer.fon"
 check_fonts emulator-new        emulator   new                                                   "$all"
 check_fonts emulator-one-old    emulator   "sserife.fon=package-sserifer.fon sserifer.fon=old $rest" "sserifer.fon"
+
+# The emulator runs in the tests' prefix whatever WINEPREFIX names (here the player's), with
+# no menu entries written by Wine, and before Wine starts every user folder that Wine linked
+# out of the prefix, or that is missing, is a real folder inside it. The links' targets, a
+# real folder's files, the Public folders and the player's prefix stay as they were.
+check_user_folders() {
+  local tests="$fake/tests-prefix" player="$fake/player-prefix" home="$fake/home" problems="" folder
+  local user="$tests/drive_c/users/someone"
+  mkdir -p "$user/AppData" "$tests/drive_c/users/Public/Desktop" "$player" "$home/Desktop" "$user/Music"
+  touch "$tests/system.reg" "$player/system.reg"
+  echo mine >"$home/Desktop/file"
+  echo song >"$user/Music/song"
+  ln -s "$home/Desktop" "$user/Desktop"
+  ln -s "$home" "$user/Documents"
+  ln -s "$home" "$user/Templates"  # a name the list does not hold
+  : >"$log"
+  (
+    export PATH="$fake/bin:$PATH" FAKE_LOG="$log" WINEPREFIX="$player" XP_TEST_WINEPREFIX="$tests" DISPLAY=:55
+    unset WINEDLLOVERRIDES
+    bash "$root/scripts/wine-run.sh" test.exe
+  )
+  for folder in Desktop Documents Downloads Music Pictures Videos Templates; do
+    [ -d "$user/$folder" ] && [ ! -L "$user/$folder" ] || problems="$problems $folder is no real folder;"
+    [ "$folder" = Music ] || [ -f "$user/$folder/.xptable-tests" ] || problems="$problems $folder has no note;"
+  done
+  [ "$(cat "$user/Music/song")" = song ] || problems="$problems Music's file changed;"
+  [ "$(ls -A "$home")" = Desktop ] && [ "$(ls -A "$home/Desktop")" = file ] || problems="$problems the home folder changed;"
+  [ -z "$(ls -A "$tests/drive_c/users/Public/Desktop")" ] || problems="$problems Public changed;"
+  [ "$(ls -A "$player")" = system.reg ] || problems="$problems the player's prefix changed;"
+  grep -qxF "wine in $tests overrides=mscoree,mshtml=;winemenubuilder.exe=d links=0" "$log" ||
+    problems="$problems Wine started as: $(grep '^wine in ' "$log");"
+  if [ -n "$problems" ]; then
+    echo "FAIL user-folders:$problems"
+    failures=$((failures + 1))
+  else
+    echo "ok   user-folders"
+  fi
+}
+check_user_folders
+
 [ "$failures" -eq 0 ]

@@ -3,9 +3,12 @@
 #include "widgets/shell/ElFolderDlg.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "../../framework/GuiTestUtil.h"
@@ -19,8 +22,9 @@ namespace {
 
 using namespace fw::literals;
 using shelltest::RunBrowser;
+using shelltest::Select;
 using shelltest::SelectedPath;
-using shelltest::SelectPath;
+using shelltest::ShellName;
 using shelltest::TreeNamesOf;
 using shelltest::TreeOf;
 
@@ -56,14 +60,15 @@ TEST(FolderDialogRun, ConfirmedFolderReadsInTheShellsFormAndIsPreselectedNextRun
         SCOPED_TRACE(c.label);
         TElFolderDialog dialog;
         dialog.Options = kProgramOptions;
+        const std::vector<std::wstring> names = TreeNamesOf(c.path);
         std::vector<std::wstring> firstSelection = {L"unread"}, secondSelection;
         shelltest::SelectionSends sends;
         bool confirmed = RunBrowser(dialog, {
             [&](HWND browse) {
                 firstSelection = SelectedPath(TreeOf(browse));
-                EXPECT_TRUE(SelectPath(TreeOf(browse), TreeNamesOf(c.path)));
+                Select(browse, names);
             },
-            shelltest::Confirm,
+            [&](HWND browse) { shelltest::ConfirmSelection(browse, names); },
         });
         EXPECT_TRUE(confirmed);
         EXPECT_TRUE(firstSelection.empty()) << "nothing preselected on the first run";
@@ -81,7 +86,7 @@ TEST(FolderDialogRun, ConfirmedFolderReadsInTheShellsFormAndIsPreselectedNextRun
         EXPECT_FALSE(again);
         EXPECT_EQ(sends.paths, std::vector<std::string>{c.folder}) << "the preselection, exactly once";
         if (c.treeShowsPreselection) {
-            EXPECT_EQ(secondSelection, TreeNamesOf(c.path));
+            EXPECT_EQ(secondSelection, names);
         }
         EXPECT_EQ(dialog.Folder(), c.folder);
     }
@@ -101,7 +106,7 @@ TEST(FolderDialogRun, CancelAfterMovingTheSelectionRestoresFolder)
     bool confirmed = RunBrowser(dialog, {
         [&](HWND browse) {
             changes = 0;
-            SelectPath(TreeOf(browse), TreeNamesOf(L"C:\\"));
+            Select(browse, TreeNamesOf(L"C:\\"));
             during = dialog.Folder();
             EXPECT_EQ(changes, 1) << "one selection, one change";
         },
@@ -160,13 +165,13 @@ TEST(FolderDialogRun, RootFolders)
         const char* label;
         TShellFolders root;
         std::string custom;
-        std::wstring treeRoot;
+        std::wstring treeRoot;  // as the shell names it in the user's language
     };
     const Case cases[] = {
-        {"expanded desktop", sfoDesktopExpanded, "", L"Desktop"},
-        {"custom without a path", sfoCustom, "", L"Desktop"},
-        {"custom folder", sfoCustom, "C:\\windows", L"windows"},
-        {"my computer", sfoMyComputer, "", L"My Computer"},
+        {"expanded desktop", sfoDesktopExpanded, "", ShellName(CSIDL_DESKTOP)},
+        {"custom without a path", sfoCustom, "", ShellName(CSIDL_DESKTOP)},
+        {"custom folder", sfoCustom, "C:\\windows", ShellName(L"C:\\windows")},
+        {"my computer", sfoMyComputer, "", ShellName(CSIDL_DRIVES)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -273,7 +278,7 @@ TEST(FolderDialogRun, StatusTextAndShownPath)
             atStart = shelltest::TextOf(GetDlgItem(browse, kStatusId));
             dialog.SetStatusText(std::string("Поиск"_cp1251));
             written = shelltest::TextOf(GetDlgItem(browse, kStatusId));
-            SelectPath(TreeOf(browse), TreeNamesOf(L"C:\\windows"));
+            Select(browse, TreeNamesOf(L"C:\\windows"));
             shownPath = shelltest::TextOf(GetDlgItem(browse, kStatusId));
         },
         shelltest::Cancel,
@@ -367,14 +372,44 @@ TEST(FolderDialogRun, FreedWhileOpenClosesTheBrowserAsCancelled)
 
 TEST(FolderDialogRun, ConfirmedItemWithoutAPathIsNoAnswer)
 {
-    TElFolderDialog dialog;  // without bfoFileSysDirsOnly the browser lets "My Computer" be chosen
+    TElFolderDialog dialog;  // without bfoFileSysDirsOnly the browser lets My Computer be chosen
     dialog.SetFolder("C:\\windows");
+    const std::vector<std::wstring> myComputer{ShellName(CSIDL_DRIVES)};
     bool confirmed = RunBrowser(dialog, {
-        [&](HWND browse) { SelectPath(TreeOf(browse), {L"My Computer"}); },
-        shelltest::Confirm,
+        [&](HWND browse) { Select(browse, myComputer); },
+        [&](HWND browse) { shelltest::ConfirmSelection(browse, myComputer); },
     });
     EXPECT_FALSE(confirmed);
     EXPECT_EQ(dialog.Folder(), "C:\\windows");
+}
+
+// The driver's guard: a browser whose selection is not the item asked for is cancelled,
+// never confirmed, and the test fails right there.
+TEST(FolderDialogRun, DriverCancelsABrowserWhoseSelectionIsNotTheItemAskedFor)
+{
+    const std::vector<std::wstring> windows = TreeNamesOf(L"C:\\windows");
+    struct Case {
+        const char* label;
+        std::function<bool(HWND browse)> step;
+    };
+    const Case cases[] = {
+        {"a name missing", [](HWND b) { return Select(b, {ShellName(CSIDL_DRIVES), L"no such drive"}); }},
+        {"moved before confirming",
+         [&](HWND b) { return Select(b, TreeNamesOf(L"C:\\")) && shelltest::ConfirmSelection(b, windows); }},
+        {"a path the shell does not know",
+         [](HWND b) { return shelltest::ConfirmSelection(b, TreeNamesOf(L"C:\\no such folder")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TElFolderDialog dialog;
+        dialog.SetFolder("C:\\windows");
+        bool stepped = true, confirmed = true;
+        EXPECT_NONFATAL_FAILURE(confirmed = RunBrowser(dialog, {[&](HWND b) { stepped = c.step(b); }}),
+                                "the browser was cancelled");
+        EXPECT_FALSE(stepped);
+        EXPECT_FALSE(confirmed);
+        EXPECT_EQ(dialog.Folder(), "C:\\windows");
+    }
 }
 
 }  // namespace
