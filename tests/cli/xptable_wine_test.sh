@@ -64,11 +64,18 @@ cp -r "$work/stock" "$work/native-game"
 # Wine shows the Linux root as Z: (winepath itself stops at 260 characters).
 game="Z:${long//\//\\}"
 [ "${#game}" -gt 260 ] || fail "the game folder is only ${#game} characters long"
-step() {  # step WHAT ARGS...: the Wine command on the long folder, the native one on its copy
-  local what="$1" status=0; shift
+# step WHAT ARGS...: the Wine command on the long folder, the native one on its copy. A
+# back-up is named by each command's own listing: the names carry the time of the write.
+step() {
+  local what="$1" status=0 native_args; shift
+  native_args=("${@:2}")
+  if [ "${1}" = restore ] && [ "${2:-}" = MARKER ]; then
+    set -- restore "$(wine_xptable backups "$game" | tail -1 | cut -d' ' -f1)"
+    native_args=("$("$native" backups "$work/native-game" | tail -1 | cut -d' ' -f1)")
+  fi
   wine_xptable "$1" "$game" "${@:2}" >"$work/wine.out" 2>"$work/err" || status=$?
   [ "$status" = 0 ] || fail "$what: wine exit $status ($(head -c 300 "$work/err"))"
-  "$native" "$1" "$work/native-game" "${@:2}" >/dev/null || fail "$what: native exit $?"
+  "$native" "$1" "$work/native-game" "${native_args[@]}" >/dev/null || fail "$what: native exit $?"
   if [ -e "$work/native-game/override/xpbonus.2da" ]; then
     cmp -s "$long/override/xpbonus.2da" "$work/native-game/override/xpbonus.2da" || fail "$what: the files differ"
   else
@@ -79,13 +86,12 @@ step "first write" write --traps 3 --locks 0 --scrolls 5:1234,7
 grep -qF 'Written: ' "$work/wine.out" || fail "first write: $(cat "$work/wine.out")"
 step "second write" write --locks 2
 step "backups" backups
-head -1 "$work/wine.out" | grep -qE '\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "backups: $(cat "$work/wine.out")"
-marker="$(tail -1 "$work/wine.out" | cut -d' ' -f1)"
+head -1 "$work/wine.out" | grep -qE '^xpbonus-000002-.*\.2da  Locks 0, Traps 3, Scrolls custom$' || fail "backups: $(cat "$work/wine.out")"
 step "first restore" restore
 step "second restore" restore
 cmp -s "$long/override/xpbonus.2da" <("$native" write "$work/stock" --traps 3 --locks 2 --scrolls 5:1234,7 --dry-run) ||
   fail "two restores did not come back to the second write"
-step "restore the marker" restore "$marker"
+step "restore the marker" restore MARKER
 [ "$(ls "$long/xpbonus-backup" | wc -l)" = 5 ] || fail "not five back-ups: $(ls "$long/xpbonus-backup")"
 
 # Russian: Wine takes the user's interface language from the locale.
