@@ -40,6 +40,11 @@ expect 0 "stock --json" show "$work/stock" --json
 [ "$(grep -c '"template": 1$' "$work/out")" = 3 ] || fail "the stock game is not template 1 for all three activities"
 has out '"cap": 40' "the stock cap"
 
+# A path the user names is followed through a link.
+ln -s "$work/stock" "$work/stock-link"
+expect 0 "show through a link" show "$work/stock-link" --json
+has out '"kind": "archive"' "show through a link"
+
 # Text, once per kind of source.
 while IFS='|' read -r game line; do
   expect 0 "$game text" show "$work/$game"
