@@ -36,17 +36,15 @@ std::string OddKindText(game::EntryKind kind, Language language)
 }
 
 // What a back-up holds per activity: the matching template's list index, or none for custom.
-// A back-up the reader cannot take gives its reason instead.
+// A back-up that is no regular file, or that the reader cannot take, gives its reason instead.
 struct Holding {
     std::optional<game::TableReading> reading;
-    std::string error;
+    std::string error;  // the reader's, in English
 };
 
-Holding Hold(const game::Backup& backup, Language language)
+Holding Hold(const game::Backup& backup)
 {
-    if (backup.kind != game::EntryKind::File)
-        return {std::nullopt, OddKindText(backup.kind, language)};
-    if (backup.marker)
+    if (backup.marker || backup.kind != game::EntryKind::File)
         return {};
     try {
         return {game::ReadTableFile(backup.path), {}};
@@ -57,6 +55,8 @@ Holding Hold(const game::Backup& backup, Language language)
 
 std::string HoldingText(const game::Backup& backup, const Holding& holding, Language language)
 {
+    if (backup.kind != game::EntryKind::File)
+        return OddKindText(backup.kind, language);
     if (!holding.error.empty())
         return Printable(holding.error);
     if (backup.marker)
@@ -68,10 +68,13 @@ std::string HoldingText(const game::Backup& backup, const Holding& holding, Lang
     return text;
 }
 
+// JSON is the same in every language.
 json HoldingJson(const game::Backup& backup, const Holding& holding)
 {
     json entry = {{"name", NameOf(backup)}, {"path", game::ToUtf8(backup.path)}, {"table", !backup.marker}};
-    if (holding.reading) {
+    if (backup.kind != game::EntryKind::File) {
+        entry["error"] = OddKindText(backup.kind, Language::English);
+    } else if (holding.reading) {
         json templates = json::object();
         for (const game::ActivityReading& a : holding.reading->activities)
             templates[std::string(ActivityKey(a.activity))] = a.templateChoice ? json(*a.templateChoice) : json("custom");
@@ -101,7 +104,7 @@ public:
             json list = json::array();
             std::string text;
             for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FromUtf8(game_))) {
-                Holding holding = Hold(backup, language);
+                Holding holding = Hold(backup);
                 list.push_back(HoldingJson(backup, holding));
                 text += Printable(NameOf(backup)) + "  " + HoldingText(backup, holding, language) + "\n";
             }
