@@ -7,6 +7,7 @@
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
 #include "framework/Exceptions.h"
+#include "game/Paths.h"
 #include "game/TableWriter.h"
 
 namespace app {
@@ -78,7 +79,7 @@ std::wstring OverrideFolderFor(const std::string& gameFolder)
         RaiseInvalidName();
     if (!IsSeparator(base.back()))
         base += L'\\';
-    return FullPath(base + L"override");
+    return FullPath(base + game::FromUtf8(game::kOverrideFolderName).native());
 }
 
 std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)

@@ -77,7 +77,7 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
                     "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(at->second)) +
                         "; the engine pays each row by its position, whatever its label.");
         }
-        if (i < 3 && !SameNameIgnoringCase(row.label, ExpectedLabel(pos)))
+        if (i < kTableRows && !SameNameIgnoringCase(row.label, ExpectedLabel(pos)))
             Add(out, "row-order", pos, row.line, std::nullopt,
                 "Row " + Str(pos) + " is labelled " + Quoted(row.label) +
                     ", yet the open-source engine takes rows by position and pays its values for " + ActivityText(pos) +
@@ -112,14 +112,14 @@ void CheckRowLengths(const TwoDaText& table, Findings& out)
                      : "The first data row has " + Str(cap) + " cells, so the engine caps levels at " + Str(cap) +
                            ": every higher level pays what level " + Str(cap) + " pays.");
     // Only the levels the engine consults count: 1-40, and the spell's level 1-9 for scrolls.
-    for (std::size_t i = 1; i < table.rows.size() && i < 3; ++i) {
+    for (std::size_t i = 1; i < table.rows.size() && i < kTableRows; ++i) {
         int count = static_cast<int>(table.rows[i].cells.size()), used = std::min(cap, LevelsUsed(int(i)));
         if (count < used)
             Add(out, "short-row", int(i), table.rows[i].line, count + 1,
                 "Row " + Str(long(i)) + " has " + Str(count) + " cells, fewer than the first data row's " + Str(cap) +
                     ": levels " + Str(count + 1) + " to " + Str(used) + " pay the default value.");
     }
-    for (std::size_t i = table.rows.size(); i < 3; ++i)
+    for (std::size_t i = table.rows.size(); i < kTableRows; ++i)
         Add(out, "missing-row", int(i), std::nullopt, std::nullopt,
             "There is no row " + Str(long(i)) + ", so the engine pays the default value, " + Str(DefaultValue(table)) +
                 ", for " + ActivityText(int(i)) + ".");
@@ -153,7 +153,7 @@ void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
 void CheckCells(const TwoDaText& table, Findings& out)
 {
     int cap = LevelCap(table);
-    for (std::size_t i = 0; i < table.rows.size() && i < 3; ++i) {
+    for (std::size_t i = 0; i < table.rows.size() && i < kTableRows; ++i) {
         const auto& cells = table.rows[i].cells;
         int used = std::min({cap, LevelsUsed(int(i)), int(cells.size())});
         for (int k = 0; k < used; ++k)
