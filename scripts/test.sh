@@ -36,7 +36,10 @@ trap wine_env_stop EXIT
 wine_env_start
 ctest --test-dir build-win --output-on-failure || status=1
 
-echo "== release zip"
+echo "== release zip and Debian package"
 { bash scripts/package.sh && bash tests/scripts/release_check.sh; } || status=1
+
+echo "== Debian package (never installed here)"
+bash tests/scripts/deb_check.sh || status=1
 
 exit $status
