@@ -39,7 +39,8 @@ ctest --test-dir build-win --output-on-failure || status=1
 echo "== release zip and Debian package"
 { bash scripts/package.sh && bash tests/scripts/release_check.sh; } || status=1
 
-echo "== Debian package (never installed here)"
+echo "== Debian package (never installed here) and desktop entry"
 bash tests/scripts/deb_check.sh || status=1
+bash tests/scripts/install_desktop_test.sh || status=1
 
 exit $status
