@@ -67,8 +67,12 @@ make_dir() {
   note_made dir "$1"
 }
 
+# Kept on every exit, so what a failed install made is still taken by --remove.
+save_record() {
+  if [ "${#made[@]}" -gt 0 ] && [ -d "$home_dir" ]; then printf '%s\n' "${made[@]}" >"$record"; fi
+}
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'save_record; rm -rf "$work"' EXIT
 
 make_dir "$home_dir"
 exe="$home_dir/XpTableEditor.exe"
@@ -77,8 +81,8 @@ if [ -n "$zip" ]; then
 else
   cp "$root/build-win/XpTableEditor.exe" "$work/XpTableEditor.exe"
 fi
-install -m 0644 "$work/XpTableEditor.exe" "$exe"
 note_made file "$exe"
+install -m 0644 "$work/XpTableEditor.exe" "$exe"
 
 ico="$root/app/app.ico"
 frame=0
@@ -87,8 +91,8 @@ while read -r width height; do
     icons="$data/icons/hicolor/${width}x${width}/apps"
     make_dir "$icons"
     convert "$ico[$frame]" -strip "PNG32:$work/icon.png"
-    install -m 0644 "$work/icon.png" "$icons/xptable-editor.png"
     note_made file "$icons/xptable-editor.png"
+    install -m 0644 "$work/icon.png" "$icons/xptable-editor.png"
   fi
   frame=$((frame + 1))
 done < <(identify -format '%w %h\n' "$ico")
@@ -110,10 +114,10 @@ while IFS= read -r line; do
   [ "$line" = "Exec=@EXEC@" ] && line="Exec=$exec_line"
   printf '%s\n' "$line"
 done <"$root/packaging/xptable-editor.desktop" >"$work/entry"
-install -m 0644 "$work/entry" "$entry"
 note_made file "$entry"
+install -m 0644 "$work/entry" "$entry"
 
-printf '%s\n' "${made[@]}" >"$record"
+save_record
 echo "installed $entry, its icons and $exe; the entry runs it in the Wine prefix $prefix"
 
 # What the program still needs to run: Wine that runs 32-bit programs, and the fonts.

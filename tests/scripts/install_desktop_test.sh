@@ -25,9 +25,10 @@ listing() { (cd "$1" && find . | sort); }
 
 # One case: its name, what its home holds first (prefix: a Wine prefix without the fonts,
 # prefix-fonts: one with them, under Windows' letter case, own-entry: another program's
-# entry), WINEPREFIX (relative to the home; "-" unset), WINE ("-" unset, "none" a missing
+# entry, apps-file: a file where the entries' folder goes), WINEPREFIX (relative to the home; "-" unset), WINE ("-" unset, "none" a missing
 # one), the zip (or --remove), how many runs; then the exit status, the prefix Exec must name
-# ("-": nothing installed), a line the output must hold and one it must not.
+# ("-": nothing installed), a line the output must hold and one it must not. Then --remove
+# must leave the home folder as it was, whatever the install did.
 check() {
   local name="$1" holds="$2" prefix="$3" wine="$4" zip_file="$5" installs="$6"
   local want_rc="$7" want_prefix="$8" want_line="$9" unwanted="${10}"
@@ -43,6 +44,7 @@ check() {
           touch "$home/pfx/drive_c/windows/Fonts/"{SSERIFE.FON,sserifer.fon,marlett.ttf,TAHOMA.TTF,tahomabd.ttf}
         ;;
       own-entry) mkdir -p "$apps" && echo "[Desktop Entry]" >"$apps/other.desktop" ;;
+      apps-file) mkdir -p "$(dirname "$apps")" && touch "$apps" ;;
     esac
   done
   local before
@@ -63,15 +65,15 @@ check() {
     local program=wine
     [ "$wine" = none ] && program="$work/none/wine"
     local exec_line="Exec=env \"WINEPREFIX=$home/$want_prefix\" $program \"$exe\""
-    grep -qxF -- "$exec_line" "$entry" || problems="$problems Exec is '$(grep '^Exec=' "$entry")';"
+    grep -qxF -- "$exec_line" "$entry" || problems="$problems Exec is '$(grep '^Exec=' "$entry" || true)';"
     desktop-file-validate "$entry" >"$work/validate" 2>&1 || problems="$problems invalid entry: $(cat "$work/validate");"
     cmp -s "$exe" "$work/program.exe" || problems="$problems the program is not the zip's;"
     local sizes
-    sizes="$(for size in 16 32 48; do identify -format '%w %h %m,' "$icons/${size}x$size/apps/xptable-editor.png"; done)"
+    sizes="$(for size in 16 32 48; do identify -format '%w %h %m,' "$icons/${size}x$size/apps/xptable-editor.png" 2>&1 || true; done)"
     [ "$sizes" = "16 16 PNG,32 32 PNG,48 48 PNG," ] || problems="$problems icons '$sizes';"
-    "${env[@]}" bash "$root/scripts/install-desktop.sh" --remove >/dev/null 2>&1 || problems="$problems --remove failed;"
   fi
-  [ "$(listing "$home")" = "$before" ] || problems="$problems left behind: $(diff <(echo "$before") <(listing "$home") | tr '\n' ' ');"
+  "${env[@]}" bash "$root/scripts/install-desktop.sh" --remove >/dev/null 2>&1 || problems="$problems --remove failed;"
+  [ "$(listing "$home")" = "$before" ] || problems="$problems left behind: $(diff <(echo "$before") <(listing "$home") | tr '\n' ' ' || true);"
   if [ -n "$problems" ]; then fail "$name" "$problems" "$out"; else echo "ok   $name"; fi
 }
 
@@ -87,6 +89,8 @@ check no-wine      prefix-fonts         pfx       none "$zip"                 1 
   0 pfx "needs Wine with 32-bit support" "interface fonts"
 check not-release  ""                   -         -    "$work/no-program.zip" 1 \
   1 - "holds no XpTableEditor.exe" ""
+check failed-entry apps-file            pfx       -    "$zip"                 1 \
+  1 - "mkdir: cannot create directory" ""
 check nothing      ""                   -         -    --remove               1 \
   0 - "nothing to remove" ""
 [ "$failures" -eq 0 ]
