@@ -25,9 +25,9 @@ cmake --build "$build" -j "$(nproc)" --target xptable
 version="$(sed -n 's/^#define XP_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/app/Version.h")"
 arch="$(dpkg --print-architecture)"
 stage="$build/deb"
-pkg="$stage/xptable"
+pkg="$stage/debian/xptable"  # where debhelper would lay it, as dpkg-shlibdeps expects
 mkdir -p "$pkg/DEBIAN" "$pkg/usr/bin" "$pkg/usr/share/man/man1" "$pkg/usr/share/man/ru/man1" \
-  "$pkg/usr/share/bash-completion/completions" "$pkg/usr/share/doc/xptable" "$stage/debian"
+  "$pkg/usr/share/bash-completion/completions" "$pkg/usr/share/doc/xptable"
 
 install -m 0755 "$build/xptable" "$pkg/usr/bin/xptable"
 strip --remove-section=.comment --remove-section=.note "$pkg/usr/bin/xptable"
@@ -51,10 +51,11 @@ install -m 0644 packaging/copyright "$pkg/usr/share/doc/xptable/copyright"
   echo " -- $maintainer  $(LC_ALL=C date -u -R -d "@$SOURCE_DATE_EPOCH")"
 } | gzip -9n >"$pkg/usr/share/doc/xptable/changelog.gz"
 
-# dpkg-shlibdeps wants a debian/control beside the package folder; this minimal one lives
+# dpkg-shlibdeps wants a debian/control beside the package's folder; this minimal one lives
 # in the staging folder only.
 printf 'Source: xptable\n\nPackage: xptable\nArchitecture: any\n' >"$stage/debian/control"
-depends="$(cd "$stage" && dpkg-shlibdeps -O -e xptable/usr/bin/xptable 2>/dev/null | sed -n 's/^shlibs:Depends=//p')"
+# -e takes its file joined to it: apart, it names an empty file and warns.
+depends="$(cd "$stage" && dpkg-shlibdeps -O -edebian/xptable/usr/bin/xptable | sed -n 's/^shlibs:Depends=//p')"
 [ -n "$depends" ] || { echo "dpkg-shlibdeps found no dependencies for xptable" >&2; exit 1; }
 
 size="$(du -sk --exclude=DEBIAN "$pkg" | cut -f1)"
