@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release for players: dist/XpTableEditor-<version>.zip with the program, the
-# command xptable.exe and a short note in Russian. Uses the Windows build folder of
-# scripts/test.sh when it is there.
+# command xptable.exe and a short note in Russian, and beside it the Debian package of the
+# command, dist/xptable_<version>_<arch>.deb (scripts/package-deb.sh). Uses the Windows
+# build folder of scripts/test.sh when it is there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -34,3 +35,5 @@ zip="dist/XpTableEditor-$version.zip"
 rm -f "$zip"
 (cd "$stage" && TZ=UTC zip -q -X -9 "$root/$zip" XpTableEditor.exe xptable.exe readme.txt)
 echo "$zip: $(stat -c %s "$zip") bytes (program $(stat -c %s "$stage/XpTableEditor.exe") bytes, command $(stat -c %s "$stage/xptable.exe") bytes)"
+
+bash scripts/package-deb.sh
