@@ -10,6 +10,7 @@
 #include "cli/JsonText.h"
 #include "cli/Messages.h"
 #include "cli/Printable.h"
+#include "cli/ReadErrorText.h"
 #include "cli/Subcommand.h"
 #include "cli/WriteReport.h"
 #include "game/Limits.h"
@@ -36,29 +37,29 @@ std::string OddKindText(game::EntryKind kind, Language language)
 }
 
 // What a back-up holds per activity: the matching template's list index, or none for custom.
-// A back-up the reader cannot take gives its reason instead.
+// A back-up that is no regular file, or that the reader cannot take, gives its reason instead.
 struct Holding {
     std::optional<game::TableReading> reading;
-    std::string error;
+    std::optional<game::ReadError> readError;
 };
 
-Holding Hold(const game::Backup& backup, Language language)
+Holding Hold(const game::Backup& backup)
 {
-    if (backup.kind != game::EntryKind::File)
-        return {std::nullopt, OddKindText(backup.kind, language)};
-    if (backup.marker)
+    if (backup.kind != game::EntryKind::File || backup.marker)
         return {};
     try {
-        return {game::ReadTableFile(backup.path), {}};
+        return {game::ReadTableFile(backup.path), std::nullopt};
     } catch (const game::ReadError& e) {
-        return {std::nullopt, e.what()};
+        return {std::nullopt, e};
     }
 }
 
 std::string HoldingText(const game::Backup& backup, const Holding& holding, Language language)
 {
-    if (!holding.error.empty())
-        return Printable(holding.error);
+    if (backup.kind != game::EntryKind::File)
+        return OddKindText(backup.kind, language);
+    if (holding.readError)
+        return Printable(ReadErrorText(*holding.readError, language));
     if (backup.marker)
         return std::string(Say(Message::NoTable, language));
     std::string text;
@@ -68,7 +69,7 @@ std::string HoldingText(const game::Backup& backup, const Holding& holding, Lang
     return text;
 }
 
-json HoldingJson(const game::Backup& backup, const Holding& holding)
+json HoldingJson(const game::Backup& backup, const Holding& holding, Language language)
 {
     json entry = {{"name", NameOf(backup)}, {"path", game::ToUtf8(backup.path)}, {"table", !backup.marker}};
     if (holding.reading) {
@@ -76,8 +77,10 @@ json HoldingJson(const game::Backup& backup, const Holding& holding)
         for (const game::ActivityReading& a : holding.reading->activities)
             templates[std::string(ActivityKey(a.activity))] = a.templateChoice ? json(*a.templateChoice) : json("custom");
         entry["templates"] = templates;
-    } else if (!holding.error.empty()) {
-        entry["error"] = holding.error;
+    } else if (backup.kind != game::EntryKind::File) {
+        entry["error"] = OddKindText(backup.kind, language);
+    } else if (holding.readError) {
+        entry["error"] = holding.readError->what();
     }
     return entry;
 }
@@ -101,8 +104,8 @@ public:
             json list = json::array();
             std::string text;
             for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FromUtf8(game_))) {
-                Holding holding = Hold(backup, language);
-                list.push_back(HoldingJson(backup, holding));
+                Holding holding = Hold(backup);
+                list.push_back(HoldingJson(backup, holding, language));
                 text += Printable(NameOf(backup)) + "  " + HoldingText(backup, holding, language) + "\n";
             }
             if (text.empty())

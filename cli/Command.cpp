@@ -6,6 +6,7 @@
 #include "cli/Failures.h"
 #include "cli/JsonText.h"
 #include "cli/Messages.h"
+#include "cli/ReadErrorText.h"
 #include "cli/ShowOutput.h"
 #include "cli/Subcommand.h"
 #include "cli/TemplatesOutput.h"

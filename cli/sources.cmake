@@ -7,6 +7,7 @@ xp_native_sources(
   LevelRuns.cpp
   Messages.cpp
   Printable.cpp
+  ReadErrorText.cpp
   ShowOutput.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp
