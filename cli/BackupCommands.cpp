@@ -87,13 +87,12 @@ json HoldingJson(const game::Backup& backup, const Holding& holding, Language la
 
 class Backups : public Subcommand {
 public:
-    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    void Describe(CLI::App& sub, Language language) override
     {
         auto say = [language](Message m) { return std::string(Say(m, language)); };
-        CLI::App* sub = app.add_subcommand("backups", say(Message::BackupsDescription))->group(group);
-        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
-        sub->add_flag("--json", json_, say(Message::BackupsJsonFlag));
-        return sub;
+        sub.description(say(Message::BackupsDescription));
+        sub.add_option("GAME", game_, say(Message::GameDescription))->required();
+        sub.add_flag("--json", json_, say(Message::BackupsJsonFlag));
     }
 
     int Run(Console& console, Language language) override
@@ -122,13 +121,12 @@ private:
 
 class Restore : public Subcommand {
 public:
-    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    void Describe(CLI::App& sub, Language language) override
     {
         auto say = [language](Message m) { return std::string(Say(m, language)); };
-        CLI::App* sub = app.add_subcommand("restore", say(Message::RestoreDescription))->group(group);
-        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
-        named_ = sub->add_option("BACKUP", name_, say(Message::BackupNameDescription));
-        return sub;
+        sub.description(say(Message::RestoreDescription));
+        sub.add_option("GAME", game_, say(Message::GameDescription))->required();
+        named_ = sub.add_option("BACKUP", name_, say(Message::BackupNameDescription));
     }
 
     int Run(Console& console, Language language) override

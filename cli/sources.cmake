@@ -8,7 +8,9 @@ xp_native_sources(
   Messages.cpp
   Printable.cpp
   ReadErrorText.cpp
+  ShowCommand.cpp
   ShowOutput.cpp
+  TemplatesCommand.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp
   WriteCommand.cpp

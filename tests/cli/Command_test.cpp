@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include "app/Version.h"
+#include "cli/Failures.h"
+#include "cli/Subcommand.h"
 #include "cli/WriteReport.h"
 #include "tests/game/TempFolder.h"
 
@@ -78,6 +80,45 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         EXPECT_EQ(console.out.substr(0, c.out.size()), c.out) << what;
         EXPECT_EQ(console.out.empty(), c.out.empty()) << what;
         EXPECT_EQ(console.err, c.err) << what;
+    }
+}
+
+// The table is the parser's one list: each name reaches its subcommand, and the help lists
+// them in the table's order.
+TEST(Command, EverySubcommandOfTheTableByNameAndInOrder)
+{
+    Captured help;
+    ASSERT_EQ(cli::RunCommand({"--help"}, help, Language::English), 0);
+    std::size_t last = 0;
+    for (const cli::SubcommandEntry& entry : cli::kSubcommands) {
+        const std::string name(entry.name);
+        std::size_t at = help.out.find("\n  " + name + " ");
+        ASSERT_NE(at, std::string::npos) << name << " not in the help:\n" << help.out;
+        EXPECT_GT(at, last) << name << " out of order";
+        last = at;
+        Captured own;
+        EXPECT_EQ(cli::RunCommand({name, "--help"}, own, Language::English), 0) << name;
+        EXPECT_NE(own.out.find("Usage: xptable " + name + " "), std::string::npos) << own.out;
+    }
+}
+
+// Every line on stderr: one line, "xptable: " once, and the code it goes with.
+TEST(Command, TheReporterSaysOneLineAndGivesTheCode)
+{
+    const struct {
+        cli::ExitCode code;
+        std::string what;
+        std::string err;
+    } cases[] = {
+        {cli::kDataFailure, "g: no back-up", "xptable: g: no back-up\n"},
+        {cli::kUsage, "a\nb\r", "xptable: a\\x0ab\\x0d\n"},
+        {cli::kSuccess, "warning: ok", "xptable: warning: ok\n"},
+    };
+    for (const auto& c : cases) {
+        Captured console;
+        EXPECT_EQ(cli::Report(console, c.code, c.what), c.code);
+        EXPECT_EQ(console.err, c.err);
+        EXPECT_EQ(console.out, "");
     }
 }
 
