@@ -177,6 +177,23 @@ TEST(Command, BackupsThatAreNotFilesAreNeverPutBack)
     EXPECT_EQ(restored.out.rfind("Restored xpbonus-000001-20261207-150952.2da: ", 0), 0u) << restored.out;
 }
 
+// A back-up the reader cannot take: its reason in the user's language in the list, and the
+// reader's own English in the JSON, which scripts read.
+TEST(Command, ABackupThatCannotBeReadSaysWhy)
+{
+    gametest::TempFolder game;
+    Put(game.Path() / "chitin.key", "");
+    const fs::path backup = game.Path() / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
+    Put(backup, "");
+    fs::resize_file(backup, (1u << 20) + 1);
+    Captured text, json;
+    EXPECT_EQ(cli::RunCommand({"backups", game.Path().string()}, text, Language::Russian), 0);
+    EXPECT_EQ(text.out, "xpbonus-000001-20261207-150952.2da  " + game::ToUtf8(backup) +
+                            ": слишком большой: таблица больше 1 МиБ не читается\n");
+    EXPECT_EQ(cli::RunCommand({"backups", game.Path().string(), "--json"}, json, Language::Russian), 0);
+    EXPECT_NE(json.out.find(": too large: a table over 1 MiB is not read\""), std::string::npos) << json.out;
+}
+
 TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
 {
     gametest::TempFolder game;

@@ -5,6 +5,9 @@
 
 #include <cerrno>
 
+#include "game/TableReading.h"
+#include "tests/game/TempFolder.h"
+
 namespace {
 
 using cli::Language;
@@ -73,6 +76,21 @@ TEST(ReadErrorText, EveryProblemWordedFromItsValues)
         EXPECT_EQ(russian.find('{'), std::string::npos) << russian;
         EXPECT_EQ(russian.rfind("f, смещение 5: ", 0), 0u) << russian;
         EXPECT_NE(russian, english);
+    }
+}
+
+// The platform's layer gives its error as a number, which the command words alike on both.
+TEST(ReadErrorText, AFileThatIsNotThereThroughThePlatformsLayer)
+{
+    gametest::TempFolder folder;
+    const game::Path missing = game::Path(folder.Path()) / "missing.2da";
+    try {
+        game::ReadTableFile(missing);
+        ADD_FAILURE() << "no error";
+    } catch (const ReadError& e) {
+        EXPECT_EQ(e.Problem(), ReadProblem::CannotOpen);
+        EXPECT_EQ(cli::ReadErrorText(e, Language::English), game::ToUtf8(missing) + ": cannot open the file: File not found.");
+        EXPECT_EQ(cli::ReadErrorText(e, Language::Russian), game::ToUtf8(missing) + ": не удаётся открыть файл: Файл не найден.");
     }
 }
 
