@@ -54,7 +54,7 @@ void BM_ReadKeyBytesOnly(benchmark::State& state)
         std::unique_ptr<game::ByteSource> file = game::PlatformFiles().OpenForReading(key);
         size = static_cast<std::size_t>(file->Size());
         std::unique_ptr<unsigned char[]> bytes(new unsigned char[size]);
-        game::ReadExact(*file, 0, bytes.get(), size, "the KEY");
+        game::ReadExact(*file, 0, bytes.get(), size, game::ReadPart::KeyFile);
         benchmark::DoNotOptimize(bytes.get());
     }
     state.counters["key_bytes"] = static_cast<double>(size);

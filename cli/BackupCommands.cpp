@@ -10,6 +10,7 @@
 #include "cli/JsonText.h"
 #include "cli/Messages.h"
 #include "cli/Printable.h"
+#include "cli/ReadErrorText.h"
 #include "cli/Subcommand.h"
 #include "cli/WriteReport.h"
 #include "game/Limits.h"
@@ -39,17 +40,17 @@ std::string OddKindText(game::EntryKind kind, Language language)
 // A back-up that is no regular file, or that the reader cannot take, gives its reason instead.
 struct Holding {
     std::optional<game::TableReading> reading;
-    std::string error;  // the reader's, in English
+    std::optional<game::ReadError> readError;
 };
 
 Holding Hold(const game::Backup& backup)
 {
-    if (backup.marker || backup.kind != game::EntryKind::File)
+    if (backup.kind != game::EntryKind::File || backup.marker)
         return {};
     try {
-        return {game::ReadTableFile(backup.path), {}};
+        return {game::ReadTableFile(backup.path), std::nullopt};
     } catch (const game::ReadError& e) {
-        return {std::nullopt, e.what()};
+        return {std::nullopt, e};
     }
 }
 
@@ -57,8 +58,8 @@ std::string HoldingText(const game::Backup& backup, const Holding& holding, Lang
 {
     if (backup.kind != game::EntryKind::File)
         return OddKindText(backup.kind, language);
-    if (!holding.error.empty())
-        return Printable(holding.error);
+    if (holding.readError)
+        return Printable(ReadErrorText(*holding.readError, language));
     if (backup.marker)
         return std::string(Say(Message::NoTable, language));
     std::string text;
@@ -79,21 +80,20 @@ json HoldingJson(const game::Backup& backup, const Holding& holding)
         for (const game::ActivityReading& a : holding.reading->activities)
             templates[std::string(ActivityKey(a.activity))] = a.templateChoice ? json(*a.templateChoice) : json("custom");
         entry["templates"] = templates;
-    } else if (!holding.error.empty()) {
-        entry["error"] = holding.error;
+    } else if (holding.readError) {
+        entry["error"] = holding.readError->what();
     }
     return entry;
 }
 
 class Backups : public Subcommand {
 public:
-    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    void Describe(CLI::App& sub, Language language) override
     {
         auto say = [language](Message m) { return std::string(Say(m, language)); };
-        CLI::App* sub = app.add_subcommand("backups", say(Message::BackupsDescription))->group(group);
-        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
-        sub->add_flag("--json", json_, say(Message::BackupsJsonFlag));
-        return sub;
+        sub.description(say(Message::BackupsDescription));
+        sub.add_option("GAME", game_, say(Message::GameDescription))->required();
+        sub.add_flag("--json", json_, say(Message::BackupsJsonFlag));
     }
 
     int Run(Console& console, Language language) override
@@ -122,13 +122,12 @@ private:
 
 class Restore : public Subcommand {
 public:
-    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    void Describe(CLI::App& sub, Language language) override
     {
         auto say = [language](Message m) { return std::string(Say(m, language)); };
-        CLI::App* sub = app.add_subcommand("restore", say(Message::RestoreDescription))->group(group);
-        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
-        named_ = sub->add_option("BACKUP", name_, say(Message::BackupNameDescription));
-        return sub;
+        sub.description(say(Message::RestoreDescription));
+        sub.add_option("GAME", game_, say(Message::GameDescription))->required();
+        named_ = sub.add_option("BACKUP", name_, say(Message::BackupNameDescription));
     }
 
     int Run(Console& console, Language language) override

@@ -4,24 +4,16 @@
 
 #include "app/Version.h"
 #include "cli/Failures.h"
-#include "cli/JsonText.h"
 #include "cli/Messages.h"
-#include "cli/ShowOutput.h"
 #include "cli/Subcommand.h"
-#include "cli/TemplatesOutput.h"
-#include "game/Paths.h"
 
 namespace cli {
 
 namespace {
 
-struct Choices {
-    CLI::App* show = nullptr;
-    CLI::App* templates = nullptr;
-    std::string path;
-    bool json = false;
-    std::vector<std::unique_ptr<Subcommand>> more = MoreSubcommands();
-    std::vector<CLI::App*> moreApps;
+struct Chosen {
+    CLI::App* app;
+    std::unique_ptr<Subcommand> command;
 };
 
 // Russian help: CLI11's own headings, translated.
@@ -36,7 +28,8 @@ void Translate(CLI::App& app)
         formatter->label(key, value);
 }
 
-void Describe(CLI::App& app, Choices& choices, Language language)
+// The parser with every subcommand of the table on it, in the table's order.
+std::vector<Chosen> Describe(CLI::App& app, Language language)
 {
     auto say = [language](Message m) { return std::string(Say(m, language)); };
     if (language == Language::Russian)
@@ -45,23 +38,20 @@ void Describe(CLI::App& app, Choices& choices, Language language)
     app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT, say(Message::VersionFlag));
     app.require_subcommand(1);
     const std::string group = language == Language::Russian ? "Команды" : "Subcommands";
-
-    choices.show = app.add_subcommand("show", say(Message::ShowDescription))->group(group);
-    choices.show->add_option("PATH", choices.path, say(Message::PathDescription))->required();
-    choices.show->add_flag("--json", choices.json, say(Message::ShowJsonFlag));
-
-    choices.templates = app.add_subcommand("templates", say(Message::TemplatesDescription))->group(group);
-    choices.templates->add_flag("--json", choices.json, say(Message::TemplatesJsonFlag));
-    for (auto& each : choices.more)
-        choices.moreApps.push_back(each->Add(app, group, language));
-
+    std::vector<Chosen> all;
+    for (const SubcommandEntry& entry : kSubcommands) {
+        Chosen each{app.add_subcommand(std::string(entry.name))->group(group), entry.make()};
+        each.command->Describe(*each.app, language);
+        all.push_back(std::move(each));
+    }
     // The subcommands copy the help flag with CLI11's own group name: one name for all.
     const std::string options = language == Language::Russian ? "Параметры" : "Options";
-    std::vector<CLI::App*> all{&app, choices.show, choices.templates};
-    all.insert(all.end(), choices.moreApps.begin(), choices.moreApps.end());
-    for (CLI::App* each : all)
-        for (CLI::Option* option : each->get_options())
+    for (CLI::Option* option : app.get_options())
+        option->group(options);
+    for (const Chosen& each : all)
+        for (CLI::Option* option : each.app->get_options())
             option->group(options);
+    return all;
 }
 
 template <class Kind>
@@ -95,44 +85,11 @@ int ReportUsage(const CLI::App& app, const CLI::ParseError& error, const std::ve
     return UsageFailure(console, language, what);
 }
 
-bool IsTableFileName(const game::Path& path)
-{
-    return game::SameNameIgnoringCase(game::ToUtf8(path.extension()), ".2da");
-}
-
-int Show(const Choices& choices, Console& console, Language language)
-{
-    const game::Path path = game::FromUtf8(choices.path);
-    auto fail = [&](Message problem) {
-        return Report(console, kDataFailure, choices.path + ": " + std::string(Say(problem, language)));
-    };
-    game::TableReading reading;
-    try {
-        // The path as named, links followed.
-        game::EntryKind kind = game::PlatformFiles().KindOf(path, game::Links::Followed);
-        if (kind == game::EntryKind::Folder)
-            reading = game::ReadGameTable(path);
-        else if (kind == game::EntryKind::Missing)
-            return fail(Message::NoSuchPath);
-        else if (!IsTableFileName(path))
-            return fail(Message::NotGameData);
-        else
-            reading = game::ReadTableFile(path);
-    } catch (const game::ReadError& e) {
-        return Report(console, kDataFailure, ReadErrorText(e, language));
-    } catch (const fw::EInOutError& e) {
-        return Report(console, kDataFailure, FileFailureText(choices.path, e, language));
-    }
-    console.Out(choices.json ? JsonText(ShowJson(reading)) : ShowText(reading, language));
-    return kSuccess;
-}
-
 int RunOnce(const std::vector<std::string>& args, Console& console, Language language)
 {
     try {
         CLI::App app(std::string(Say(Message::AppDescription, language)), "xptable");
-        Choices choices;
-        Describe(app, choices, language);
+        std::vector<Chosen> subcommands = Describe(app, language);
         try {
             // This parse takes the arguments last first.
             std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -140,14 +97,10 @@ int RunOnce(const std::vector<std::string>& args, Console& console, Language lan
         } catch (const CLI::ParseError& error) {
             return ReportUsage(app, error, args, console, language);
         }
-        if (*choices.templates) {
-            console.Out(choices.json ? JsonText(TemplatesJson()) : TemplatesText(language));
-            return kSuccess;
-        }
-        for (size_t i = 0; i < choices.more.size(); ++i)
-            if (*choices.moreApps[i])
-                return choices.more[i]->Run(console, language);
-        return Show(choices, console, language);
+        for (const Chosen& each : subcommands)
+            if (*each.app)
+                return each.command->Run(console, language);
+        return UsageFailure(console, language, std::string(Say(Message::MissingArgument, language)));
     } catch (const std::exception& e) {
         return Report(console, kDataFailure, std::string(Say(Message::Unexpected, language)) + ": " + e.what());
     }

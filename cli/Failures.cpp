@@ -2,6 +2,7 @@
 
 #include "cli/Messages.h"
 #include "cli/Printable.h"
+#include "cli/ReadErrorText.h"
 #include "game/FileSystem.h"
 #include "game/Spellings.h"
 
@@ -11,22 +12,6 @@ int Report(Console& console, ExitCode code, const std::string& what)
 {
     console.Err("xptable: " + Printable(what) + "\n");
     return code;
-}
-
-// The reader's text names the file and offset in English; in Russian they are named again
-// around its reason.
-std::string ReadErrorText(const game::ReadError& error, Language language)
-{
-    std::string what = error.what();
-    std::string place = game::ToUtf8(error.File());
-    std::string englishPlace = place + (error.Offset() ? " at offset " + std::to_string(*error.Offset()) : "");
-    if (language == Language::Russian && what.starts_with(englishPlace + ": ")) {
-        what.erase(0, englishPlace.size() + 2);
-        if (error.Offset())
-            place += ", " + std::string(Say(Message::Offset, language)) + " " + std::to_string(*error.Offset());
-        what = place + ": " + what;
-    }
-    return what;
 }
 
 std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language)

@@ -9,15 +9,11 @@
 #include "cli/Console.h"
 #include "cli/Language.h"
 #include "framework/Exceptions.h"
-#include "game/TableReading.h"
 
 namespace cli {
 
 // Says `what` on stderr as one line after "xptable: " and returns `code`.
 int Report(Console& console, ExitCode code, const std::string& what);
-
-// The file and what is wrong with it, as the reader reports it.
-std::string ReadErrorText(const game::ReadError& error, Language language);
 
 // The reason a file operation failed, as the window shows it ("I/O error 32."), in the
 // command's language, after the place it concerns.

@@ -38,7 +38,6 @@ constexpr Entry kEntries[] = {
     {Message::BadArguments, "wrong arguments", "неверные аргументы"},
     {Message::NotGameData, "neither a game folder nor a .2da file", "не каталог игры и не файл .2da"},
     {Message::NoSuchPath, "no such file or folder", "нет такого файла или каталога"},
-    {Message::Offset, "offset", "смещение"},
     {Message::Unexpected, "unexpected failure", "непредвиденный сбой"},
     {Message::SourceOverride, "Source: override file", "Источник: файл в override"},
     {Message::SourceArchive, "Source: archive", "Источник: архив"},

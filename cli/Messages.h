@@ -1,5 +1,5 @@
-// The command's own messages in English and Russian (UTF-8). Findings and the reader's
-// errors stay in English, as the reader gives them.
+// The command's own messages in English and Russian (UTF-8). Findings stay in English, as
+// the reader gives them; its errors are worded in cli/ReadErrorText.cpp.
 #pragma once
 
 #include <string>
@@ -12,7 +12,7 @@ namespace cli {
 enum class Message {
     AppDescription, HelpFlag, VersionFlag, ShowDescription, PathDescription, ShowJsonFlag,
     TemplatesDescription, TemplatesJsonFlag,
-    UsageHint, UnknownCommand, MissingArgument, ExtraArguments, BadArguments, NotGameData, NoSuchPath, Offset, Unexpected,
+    UsageHint, UnknownCommand, MissingArgument, ExtraArguments, BadArguments, NotGameData, NoSuchPath, Unexpected,
     SourceOverride, SourceArchive, SourceFile, SourceNone, Through, NotCompressed, Compressed,
     Cap, Default, Row, Label, MissingRow, Template, Custom, Findings, NoFindings, Line, Level,
     Identifier,

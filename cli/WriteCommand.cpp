@@ -40,16 +40,15 @@ std::string RefusalText(game::Activity activity, const game::Finding& finding, L
 
 class Write : public Subcommand {
 public:
-    CLI::App* Add(CLI::App& app, const std::string& group, Language language) override
+    void Describe(CLI::App& sub, Language language) override
     {
         auto say = [language](Message m) { return std::string(Say(m, language)); };
-        CLI::App* sub = app.add_subcommand("write", say(Message::WriteDescription))->group(group);
-        sub->add_option("GAME", game_, say(Message::GameDescription))->required();
+        sub.description(say(Message::WriteDescription));
+        sub.add_option("GAME", game_, say(Message::GameDescription))->required();
         for (int i = 0; i < 3; ++i)
-            sub->add_option("--" + std::string(ActivityKey(kActivities[i])), texts_[i], say(Message::ChoiceDescription))
+            sub.add_option("--" + std::string(ActivityKey(kActivities[i])), texts_[i], say(Message::ChoiceDescription))
                 ->type_name("CHOICE");
-        sub->add_flag("--dry-run", dryRun_, say(Message::DryRunFlag));
-        return sub;
+        sub.add_flag("--dry-run", dryRun_, say(Message::DryRunFlag));
     }
 
     int Run(Console& console, Language language) override

@@ -7,7 +7,10 @@ xp_native_sources(
   LevelRuns.cpp
   Messages.cpp
   Printable.cpp
+  ReadErrorText.cpp
+  ShowCommand.cpp
   ShowOutput.cpp
+  TemplatesCommand.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp
   WriteCommand.cpp

@@ -16,19 +16,19 @@ std::string Upper(std::string_view text)
     return s;
 }
 
-// The reason a part of the name is refused, or empty.
-std::string Refusal(std::string_view part)
+// Why a part of the name is refused, if it is.
+std::optional<ReadProblem> Refusal(std::string_view part)
 {
     if (part == "..")
-        return "it climbs out of the game folder with \"..\"";
+        return ReadProblem::NameClimbsOut;
     for (char c : part) {
         auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte >= 0x7F || std::string_view("<>\"|?*").find(c) != std::string_view::npos)
-            return "it holds a character no file name of the game uses";
+            return ReadProblem::NameHasOddCharacter;
     }
     if (IsReservedDeviceName(part))
-        return "\"" + std::string(part) + "\" is a device name";
-    return {};
+        return ReadProblem::NameIsDevice;
+    return std::nullopt;
 }
 
 // The one entry of `folder` named `name` in any case: the exact spelling if present.
@@ -78,15 +78,15 @@ bool IsReservedDeviceName(std::string_view part)
 
 std::vector<std::string> SafeArchiveParts(std::string_view name, const Path& key, std::uint64_t offset)
 {
-    auto refuse = [&](const std::string& why) {
-        throw ReadError(key, offset, "the archive name \"" + std::string(name) + "\" is refused: " + why);
+    auto refuse = [&](ReadProblem why, std::string_view part = {}) {
+        throw ReadError(why, key, offset, {.name = std::string(name), .detail = std::string(part)});
     };
     if (name.starts_with("\\\\") || name.starts_with("//"))
-        refuse("it is a network or device path");
+        refuse(ReadProblem::NameIsNetworkPath);
     if (name.size() >= 2 && name[1] == ':')
-        refuse("it starts with a drive letter");
+        refuse(ReadProblem::NameHasDriveLetter);
     if (name.starts_with("/"))
-        refuse("it is an absolute path");
+        refuse(ReadProblem::NameIsAbsolute);
     if (name.starts_with("\\"))
         name.remove_prefix(1);  // some games list "\data\x.bif", meaning the game folder
     std::vector<std::string> parts;
@@ -98,9 +98,9 @@ std::vector<std::string> SafeArchiveParts(std::string_view name, const Path& key
             continue;
         }
         if (part.empty() || part == ".")
-            refuse("it has an empty part");
-        if (std::string why = Refusal(part); !why.empty())
-            refuse(why);
+            refuse(ReadProblem::NameHasEmptyPart);
+        if (std::optional<ReadProblem> why = Refusal(part))
+            refuse(*why, part);
         parts.push_back(part);
         part.clear();
     }

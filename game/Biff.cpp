@@ -23,13 +23,12 @@ struct Slice {
 std::pair<std::uint32_t, std::uint32_t> ReadHeader(BiffBytes& biff)
 {
     unsigned char header[kHeaderSize];
-    biff.Read(0, header, kHeaderSize, "the BIFF header");
+    biff.Read(0, header, kHeaderSize, ReadPart::BiffHeader);
     if (std::memcmp(header, "BIFFV1  ", 8) != 0)
-        throw ReadError(biff.Name(), 0, "not a BIFF V1 archive (no \"BIFFV1\" signature)");
+        throw ReadError(ReadProblem::NotABiff, biff.Name(), 0);
     std::uint32_t count = U32(header + 8);
     if (count > kMaxArchiveEntries)
-        throw ReadError(biff.Name(), 8, "too large: the archive claims " + std::to_string(count) +
-                                            " entries, more than 1,000,000");
+        throw ReadError(ReadProblem::TooManyEntries, biff.Name(), 8, {.count = count});
     return {count, U32(header + 16)};
 }
 
@@ -39,22 +38,21 @@ Slice FindEntry(BiffBytes& biff, std::uint32_t count, std::uint64_t tableOffset,
     for (std::uint32_t first = 0; first < count; first += kEntriesPerChunk) {
         std::uint32_t n = std::min<std::uint32_t>(kEntriesPerChunk, count - first);
         chunk.resize(std::size_t(n) * kEntrySize);
-        biff.Read(tableOffset + std::uint64_t(first) * kEntrySize, chunk.data(), chunk.size(), "the entry table");
+        biff.Read(tableOffset + std::uint64_t(first) * kEntrySize, chunk.data(), chunk.size(), ReadPart::EntryTable);
         for (std::uint32_t i = 0; i < n; ++i) {
             const unsigned char* e = chunk.data() + std::size_t(i) * kEntrySize;
             if ((U32(e) & kFileIndexMask) == fileIndex)
                 return {U32(e + 4), U32(e + 8)};
         }
     }
-    throw ReadError(biff.Name(), tableOffset, "no entry with file index " + std::to_string(fileIndex) +
-                                                  " among the archive's " + std::to_string(count) + " entries");
+    throw ReadError(ReadProblem::NoEntry, biff.Name(), tableOffset, {.count = count, .index = fileIndex});
 }
 
 }  // namespace
 
-void PlainBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what)
+void PlainBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part)
 {
-    ReadExact(source_, offset, out, size, what);
+    ReadExact(source_, offset, out, size, part);
 }
 
 std::vector<unsigned char> ReadBiffEntry(BiffBytes& biff, std::uint32_t locator)
@@ -62,10 +60,9 @@ std::vector<unsigned char> ReadBiffEntry(BiffBytes& biff, std::uint32_t locator)
     auto [count, tableOffset] = ReadHeader(biff);
     Slice slice = FindEntry(biff, count, tableOffset, locator & kFileIndexMask);
     if (slice.size > kMaxTableSize)
-        throw ReadError(biff.Name(), slice.offset, "too large: the table's entry holds " +
-                                                       std::to_string(slice.size) + " bytes, more than 1 MiB");
+        throw ReadError(ReadProblem::EntryTooLarge, biff.Name(), slice.offset, {.size = slice.size});
     std::vector<unsigned char> data(slice.size);
-    biff.Read(slice.offset, data.data(), data.size(), "the table's data");
+    biff.Read(slice.offset, data.data(), data.size(), ReadPart::TableData);
     return data;
 }
 

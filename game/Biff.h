@@ -19,8 +19,8 @@ class BiffBytes {
 public:
     virtual ~BiffBytes() = default;
     virtual const Path& Name() const = 0;
-    // Exactly `size` bytes at `offset` of the plain BIFF, or ReadError naming `what`.
-    virtual void Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what) = 0;
+    // Exactly `size` bytes at `offset` of the plain BIFF, or ReadError naming `part`.
+    virtual void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) = 0;
 };
 
 // A BIFF stored as it is.
@@ -28,7 +28,7 @@ class PlainBiff : public BiffBytes {
 public:
     explicit PlainBiff(const ByteSource& source) : source_(source) {}
     const Path& Name() const override { return source_.Name(); }
-    void Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what) override;
+    void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) override;
 
 private:
     const ByteSource& source_;

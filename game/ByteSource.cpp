@@ -22,28 +22,25 @@ std::size_t MemorySource::ReadSome(std::uint64_t offset, void* buffer, std::size
     return n;
 }
 
-void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size,
-               const std::string& what)
+void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size, ReadPart part)
 {
     std::uint64_t total = source.Size();
     if (offset > total || size > total - offset)
-        throw ReadError(source.Name(), offset, what + " lies past the end of the file (" +
-                                                   std::to_string(total) + " bytes)");
+        throw ReadError(ReadProblem::PastEnd, source.Name(), offset, {.part = part, .size = total});
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
         std::size_t n = source.ReadSome(offset + done, out + done, size - done);
         if (n == 0)
-            throw ReadError(source.Name(), offset + done, "the file ended early while reading " + what);
+            throw ReadError(ReadProblem::EndedEarly, source.Name(), offset + done, {.part = part});
         done += n;
     }
 }
 
-std::vector<unsigned char> ReadBytes(const ByteSource& source, std::uint64_t offset, std::size_t size,
-                                     const std::string& what)
+std::vector<unsigned char> ReadBytes(const ByteSource& source, std::uint64_t offset, std::size_t size, ReadPart part)
 {
     std::vector<unsigned char> bytes(size);
-    ReadExact(source, offset, bytes.data(), size, what);
+    ReadExact(source, offset, bytes.data(), size, part);
     return bytes;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/Paths.h"
+#include "game/ReadError.h"
 
 namespace game {
 
@@ -32,11 +33,9 @@ private:
     std::size_t size_;
 };
 
-// Exactly `size` bytes at `offset`, or ReadError naming `what` when they lie past the end.
-void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size,
-               const std::string& what);
-std::vector<unsigned char> ReadBytes(const ByteSource& source, std::uint64_t offset, std::size_t size,
-                                     const std::string& what);
+// Exactly `size` bytes at `offset`, or ReadError naming `part` when they lie past the end.
+void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size, ReadPart part);
+std::vector<unsigned char> ReadBytes(const ByteSource& source, std::uint64_t offset, std::size_t size, ReadPart part);
 
 // Little-endian fields.
 inline std::uint16_t U16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }

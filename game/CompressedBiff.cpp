@@ -11,15 +11,13 @@ namespace game {
 
 namespace {
 
-std::string Text(std::uint64_t n) { return std::to_string(n); }
-
 // BIFC V1.0: the plain size, then blocks of (plain size, compressed size, zlib data).
 class BifcStream : public DecompressedStream {
 public:
     explicit BifcStream(const ByteSource& source) : source_(source)
     {
         unsigned char header[12];
-        ReadExact(source_, 0, header, sizeof header, "the BIFC header");
+        ReadExact(source_, 0, header, sizeof header, ReadPart::BifcHeader);
         declared_ = U32(header + 8);
     }
     std::uint64_t DeclaredSize() const override { return declared_; }
@@ -38,7 +36,7 @@ public:
                 block_ = std::make_unique<Inflater>(source_, blockBegin_, next_);
             std::size_t n = block_->Inflate(out + done, want);
             if (n < want)
-                throw ReadError(source_.Name(), blockStart_, "the block gives fewer bytes than its header says");
+                throw ReadError(ReadProblem::BlockShort, source_.Name(), blockStart_);
             done += n;
             produced_ += n;
             blockLeft_ -= n;
@@ -70,11 +68,11 @@ private:
     {
         blockStart_ = next_;
         unsigned char header[8];
-        ReadExact(source_, next_, header, sizeof header, "a block header (the archive ends before its declared size)");
+        ReadExact(source_, next_, header, sizeof header, ReadPart::BlockHeader);
         std::uint64_t compressed = U32(header + 4);
         std::uint64_t begin = next_ + 8;
         if (compressed > source_.Size() - begin)
-            throw ReadError(source_.Name(), next_, "the block's compressed data lies past the end of the file");
+            throw ReadError(ReadProblem::BlockPastEnd, source_.Name(), next_);
         blockLeft_ = U32(header);
         blockBegin_ = begin;
         next_ = begin + compressed;
@@ -93,16 +91,15 @@ public:
     explicit BifV10Stream(const ByteSource& source) : source_(source)
     {
         unsigned char field[4];
-        ReadExact(source_, 8, field, 4, "the name length");
+        ReadExact(source_, 8, field, 4, ReadPart::NameLength);
         sizes_ = 12 + std::uint64_t(U32(field));
         std::uint64_t sizes = sizes_;
         unsigned char header[8];
-        ReadExact(source_, sizes, header, sizeof header, "the sizes after the name");
+        ReadExact(source_, sizes, header, sizeof header, ReadPart::SizesAfterName);
         declared_ = U32(header);
         std::uint64_t begin = sizes + 8, compressed = U32(header + 4);
         if (compressed > source_.Size() - begin)
-            throw ReadError(source_.Name(), sizes + 4,
-                            "the compressed data (" + Text(compressed) + " bytes) lies past the end of the file");
+            throw ReadError(ReadProblem::CompressedPastEnd, source_.Name(), sizes + 4, {.size = compressed});
         stream_ = std::make_unique<Inflater>(source_, begin, begin + compressed);
     }
     std::uint64_t DeclaredSize() const override { return declared_; }
@@ -112,8 +109,7 @@ public:
         std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, declared_ - produced_));
         std::size_t n = stream_->Inflate(out, want);
         if (n < want)
-            throw ReadError(source_.Name(), sizes_, "the zlib stream ends after " + Text(produced_ + n) +
-                                                   " bytes, before the declared " + Text(declared_));
+            throw ReadError(ReadProblem::StreamShort, source_.Name(), sizes_, {.size = declared_, .end = produced_ + n});
         produced_ += n;
         return n;
     }
@@ -142,14 +138,14 @@ std::uint64_t DecompressedStream::Skip(std::uint64_t size)
 ArchiveForm SniffArchive(const ByteSource& source)
 {
     char signature[8];
-    ReadExact(source, 0, signature, 8, "the archive's signature");
+    ReadExact(source, 0, signature, 8, ReadPart::ArchiveSignature);
     if (std::memcmp(signature, "BIFFV1  ", 8) == 0)
         return ArchiveForm::Biff;
     if (std::memcmp(signature, "BIFCV1.0", 8) == 0)
         return ArchiveForm::Bifc;
     if (std::memcmp(signature, "BIF V1.0", 8) == 0)
         return ArchiveForm::BifV10;
-    throw ReadError(source.Name(), 0, "not an archive: the file starts with none of BIFF V1, BIFC V1.0, BIF V1.0");
+    throw ReadError(ReadProblem::NotAnArchive, source.Name(), 0);
 }
 
 std::unique_ptr<BiffBytes> OpenArchive(const ByteSource& source, ArchiveForm form)
@@ -179,13 +175,11 @@ void CompressedBiff::Restart()
     ++passes_;
 }
 
-void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what)
+void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part)
 {
     std::uint64_t declared = stream_->DeclaredSize();
     if (offset > declared || size > declared - offset)
-        throw ReadError(source_.Name(), offset, what + " lies past the end of the decompressed archive (" +
-                                                    Text(declared) + " bytes declared; offset " + Text(offset) +
-                                                    " is in the decompressed data)");
+        throw ReadError(ReadProblem::PastDecompressedEnd, source_.Name(), offset, {.part = part, .size = declared});
     if (offset < position_)
         Restart();
     position_ += stream_->Skip(offset - position_);

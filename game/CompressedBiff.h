@@ -36,7 +36,7 @@ class CompressedBiff : public BiffBytes {
 public:
     CompressedBiff(const ByteSource& source, ArchiveForm form);
     const Path& Name() const override { return source_.Name(); }
-    void Read(std::uint64_t offset, unsigned char* out, std::size_t size, const std::string& what) override;
+    void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) override;
     int Passes() const { return passes_; }
 
 private:

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 #include "framework/Exceptions.h"
@@ -104,7 +103,7 @@ public:
             if (n >= 0)
                 return static_cast<std::size_t>(n);
             if (errno != EINTR)
-                throw ReadError(path_, offset, std::string("cannot read the file: ") + std::strerror(errno));
+                throw ReadError::OfFile(ReadProblem::CannotRead, path_, offset, errno);
         }
     }
 
@@ -179,11 +178,11 @@ public:
     {
         int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
-            throw ReadError(file, std::nullopt, std::string("cannot open the file: ") + std::strerror(errno));
+            throw ReadError::OfFile(ReadProblem::CannotOpen, file, std::nullopt, errno);
         struct stat info {};
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             ::close(fd);
-            throw ReadError(file, std::nullopt, "not a regular file");
+            throw ReadError::OfFile(ReadProblem::NotRegularFile, file, std::nullopt, 0);
         }
         return std::make_unique<PosixInputFile>(file, fd, static_cast<std::uint64_t>(info.st_size));
     }

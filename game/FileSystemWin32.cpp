@@ -50,11 +50,6 @@ private:
     HANDLE h_;
 };
 
-std::string ErrorText(const char* what)
-{
-    return std::string(what) + " (error " + std::to_string(GetLastError()) + ")";
-}
-
 class Win32InputFile : public ByteSource {
 public:
     Win32InputFile(Path path, HANDLE h, std::uint64_t size) : path_(std::move(path)), h_(h), size_(size) {}
@@ -74,7 +69,7 @@ public:
         if (!ReadFile(h_, buffer, want, &got, &at)) {
             if (GetLastError() == ERROR_HANDLE_EOF)
                 return 0;
-            throw ReadError(path_, offset, ErrorText("cannot read the file"));
+            throw ReadError::OfFile(ReadProblem::CannotRead, path_, offset, static_cast<int>(GetLastError()));
         }
         return got;
     }
@@ -167,12 +162,12 @@ public:
         HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
-            throw ReadError(file, std::nullopt, ErrorText("cannot open the file"));
+            throw ReadError::OfFile(ReadProblem::CannotOpen, file, std::nullopt, static_cast<int>(GetLastError()));
         BY_HANDLE_FILE_INFORMATION info{};
         if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             CloseHandle(h);
-            throw ReadError(file, std::nullopt, "not a regular file");
+            throw ReadError::OfFile(ReadProblem::NotRegularFile, file, std::nullopt, 0);
         }
         std::uint64_t size = static_cast<std::uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
         return std::make_unique<Win32InputFile>(file, h, size);

@@ -21,7 +21,7 @@ Inflater::Inflater(const ByteSource& source, std::uint64_t begin, std::uint64_t 
     : source_(source), next_(begin), end_(end), state_(std::make_unique<State>())
 {
     if (inflateInit(&state_->z) != Z_OK)
-        throw ReadError(source_.Name(), begin, "zlib could not start");
+        throw ReadError(ReadProblem::ZlibStart, source_.Name(), begin);
 }
 
 Inflater::~Inflater()
@@ -36,9 +36,9 @@ std::size_t Inflater::Inflate(unsigned char* out, std::size_t size)
     while (done < size && !ended_) {
         if (z.avail_in == 0) {
             if (next_ >= end_)
-                throw ReadError(source_.Name(), next_, "the zlib stream ends early");
+                throw ReadError(ReadProblem::ZlibEndsEarly, source_.Name(), next_);
             std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kInputChunk, end_ - next_));
-            ReadExact(source_, next_, state_->input, n, "the compressed data");
+            ReadExact(source_, next_, state_->input, n, ReadPart::CompressedData);
             next_ += n;
             z.next_in = state_->input;
             z.avail_in = static_cast<uInt>(n);
@@ -51,8 +51,8 @@ std::size_t Inflater::Inflate(unsigned char* out, std::size_t size)
         if (result == Z_STREAM_END)
             ended_ = true;
         else if (result != Z_OK && result != Z_BUF_ERROR)
-            throw ReadError(source_.Name(), next_ - z.avail_in,
-                            std::string("damaged zlib data: ") + (z.msg ? z.msg : "inflate failed"));
+            throw ReadError(ReadProblem::ZlibDamaged, source_.Name(), next_ - z.avail_in,
+                            {.detail = z.msg ? z.msg : "inflate failed"});
     }
     return done;
 }

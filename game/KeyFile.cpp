@@ -20,24 +20,23 @@ struct KeyTables {
 };
 
 void CheckTable(const ByteSource& key, std::uint64_t offset, std::uint64_t count, std::size_t entrySize,
-                const char* what)
+                ReadPart part)
 {
     std::uint64_t end = offset + count * entrySize;
     if (end > key.Size())
-        throw ReadError(key.Name(), offset,
-                        std::to_string(count) + " " + what + " would end at byte " + std::to_string(end) +
-                            ", past the end of the file (" + std::to_string(key.Size()) + " bytes)");
+        throw ReadError(ReadProblem::EntriesPastEnd, key.Name(), offset,
+                        {.part = part, .count = count, .size = key.Size(), .end = end});
 }
 
 KeyTables ReadHeader(const ByteSource& key, const unsigned char* bytes)
 {
     if (key.Size() < kHeaderSize)
-        throw ReadError(key.Name(), 0, "truncated header: a KEY file starts with 24 bytes");
+        throw ReadError(ReadProblem::KeyTruncated, key.Name(), 0);
     if (std::memcmp(bytes, "KEY V1  ", 8) != 0)
-        throw ReadError(key.Name(), 0, "not a KEY V1 file (no \"KEY V1\" signature)");
+        throw ReadError(ReadProblem::NotAKey, key.Name(), 0);
     KeyTables t{U32(bytes + 8), U32(bytes + 12), U32(bytes + 16), U32(bytes + 20)};
-    CheckTable(key, t.archiveOffset, t.archiveCount, kArchiveEntrySize, "archive entries");
-    CheckTable(key, t.resourceOffset, t.resourceCount, kResourceEntrySize, "resource entries");
+    CheckTable(key, t.archiveOffset, t.archiveCount, kArchiveEntrySize, ReadPart::ArchiveEntries);
+    CheckTable(key, t.resourceOffset, t.resourceCount, kResourceEntrySize, ReadPart::ResourceEntries);
     return t;
 }
 
@@ -70,13 +69,13 @@ std::string ArchiveName(const ByteSource& key, const KeyBytes& bytes, std::uint6
     nameOffset = U32(entry + 4);
     std::uint64_t length = U16(entry + 8);
     if (nameOffset > bytes.size() || length > bytes.size() - nameOffset)
-        throw ReadError(key.Name(), entryOffset, "the archive name lies past the end of the file");
+        throw ReadError(ReadProblem::ArchiveNamePastEnd, key.Name(), entryOffset);
     const char* name = reinterpret_cast<const char*>(bytes.data() + nameOffset);
     std::size_t used = 0;
     while (used < length && name[used] != 0)
         ++used;
     if (used == 0)
-        throw ReadError(key.Name(), nameOffset, "the archive name is empty");
+        throw ReadError(ReadProblem::ArchiveNameEmpty, key.Name(), nameOffset);
     return std::string(name, used);
 }
 
@@ -113,11 +112,11 @@ struct EntryScan {
 std::optional<KeyEntry> FindInKey(const ByteSource& key, std::string_view resref, std::uint16_t type)
 {
     if (key.Size() > kMaxKeySize)
-        throw ReadError(key.Name(), std::nullopt, "too large: a KEY file over 64 MiB is not read");
+        throw ReadError(ReadProblem::KeyTooLarge, key.Name(), std::nullopt);
     const std::uint64_t size = key.Size();
     KeyBytes bytes(static_cast<std::size_t>(size));
     std::uint64_t loaded = std::min<std::uint64_t>(size, kHeaderSize);
-    ReadExact(key, 0, bytes.data(), static_cast<std::size_t>(loaded), "the KEY header");
+    ReadExact(key, 0, bytes.data(), static_cast<std::size_t>(loaded), ReadPart::KeyHeader);
     KeyTables t = ReadHeader(key, bytes.data());
     // The whole KEY is read, piece by piece; each piece's entries are scanned while in the cache.
     EntryScan scan{t, resref, type, 0, std::nullopt};
@@ -126,7 +125,7 @@ std::optional<KeyEntry> FindInKey(const ByteSource& key, std::string_view resref
         if (loaded == size)
             break;
         std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kReadChunk, size - loaded));
-        ReadExact(key, loaded, bytes.data() + loaded, n, "the KEY file");
+        ReadExact(key, loaded, bytes.data() + loaded, n, ReadPart::KeyFile);
         loaded += n;
     }
     if (!scan.found)
@@ -136,9 +135,8 @@ std::optional<KeyEntry> FindInKey(const ByteSource& key, std::string_view resref
     found.locator = U32(entry + 10);
     found.archiveIndex = found.locator >> 20;
     if (found.archiveIndex >= t.archiveCount)
-        throw ReadError(key.Name(), *scan.found,
-                        "the resource names archive " + std::to_string(found.archiveIndex) + ", but the KEY lists " +
-                            std::to_string(t.archiveCount) + " archives");
+        throw ReadError(ReadProblem::ArchiveIndexTooHigh, key.Name(), *scan.found,
+                        {.count = t.archiveCount, .index = found.archiveIndex});
     std::uint64_t entryOffset = t.archiveOffset + std::uint64_t(found.archiveIndex) * kArchiveEntrySize;
     found.archiveName = ArchiveName(key, bytes, entryOffset, found.archiveNameOffset);
     return found;

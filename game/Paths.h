@@ -46,7 +46,7 @@ public:
     explicit BasicPath(String native) : native_(std::move(native)) {}
     // A name or path written in the source, as UTF-8.
     BasicPath(const char* utf8) : native_(Style::FromUtf8(utf8)) {}
-    // Windows only; a template, so that only a Windows path ever has it.
+    // A template, so that instantiating the POSIX path never instantiates it (clang 14 would).
     template <class C>
         requires std::same_as<C, wchar_t> && std::same_as<Char, wchar_t>
     BasicPath(const C* native) : native_(native)

@@ -14,10 +14,6 @@
 
 namespace game {
 
-namespace {
-
-}  // namespace
-
 TableReading ReadTableBytes(std::string_view bytes, TableSource source)
 {
     TwoDaText table = ParseTwoDa(bytes);
@@ -47,9 +43,9 @@ std::string ReadWholeTable(FileSystem& files, const Path& path)
 {
     std::unique_ptr<ByteSource> file = files.OpenForReading(path);
     if (file->Size() > kMaxTableSize)
-        throw ReadError(path, std::nullopt, "too large: a table over 1 MiB is not read");
+        throw ReadError(ReadProblem::TableTooLarge, path, std::nullopt);
     std::string bytes(static_cast<std::size_t>(file->Size()), '\0');
-    ReadExact(*file, 0, bytes.data(), bytes.size(), "the table");
+    ReadExact(*file, 0, bytes.data(), bytes.size(), ReadPart::Table);
     return bytes;
 }
 
@@ -86,13 +82,9 @@ TableReading ReadFromKey(FileSystem& files, const Path& gameFolder, const Path& 
         return NoTable(keyPath);
     std::vector<std::string> parts = SafeArchiveParts(entry->archiveName, keyPath, entry->archiveNameOffset);
     ArchiveSearch search = LocateArchive(files, gameFolder, parts);
-    if (!search.found) {
-        std::string tried;
-        for (const Path& p : search.tried)
-            tried += (tried.empty() ? "" : ", ") + ToUtf8(p);
-        throw ReadError(keyPath, entry->archiveNameOffset,
-                        "the archive \"" + entry->archiveName + "\" is in none of the folders tried: " + tried);
-    }
+    if (!search.found)
+        throw ReadError(ReadProblem::ArchiveNotFound, keyPath, entry->archiveNameOffset,
+                        {.name = entry->archiveName, .tried = search.tried});
     std::unique_ptr<ByteSource> archive = files.OpenForReading(*search.found);
     TableSource source{SourceKind::Archive, keyPath, *search.found, Compression::None};
     std::string bytes = ArchiveEntry(*archive, entry->locator, source.compression);
@@ -123,7 +115,7 @@ TableReading ReadGameTable(const Path& gameFolder, FileSystem& files)
     }
     std::vector<Path> keys = FindSpellings(files, gameFolder, kKeyFileName);
     if (keys.empty())
-        throw ReadError(gameFolder, std::nullopt, "not a game folder: it has neither chitin.key nor override/xpbonus.2da");
+        throw ReadError(ReadProblem::NotAGameFolder, gameFolder, std::nullopt);
     return ReadFromKey(files, gameFolder, keys.front());
 }
 

@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include "app/Version.h"
+#include "cli/Failures.h"
+#include "cli/Subcommand.h"
 #include "cli/WriteReport.h"
 #include "tests/game/TempFolder.h"
 
@@ -81,6 +83,45 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
     }
 }
 
+// The table is the parser's one list: each name reaches its subcommand, and the help lists
+// them in the table's order.
+TEST(Command, EverySubcommandOfTheTableByNameAndInOrder)
+{
+    Captured help;
+    ASSERT_EQ(cli::RunCommand({"--help"}, help, Language::English), 0);
+    std::size_t last = 0;
+    for (const cli::SubcommandEntry& entry : cli::kSubcommands) {
+        const std::string name(entry.name);
+        std::size_t at = help.out.find("\n  " + name + " ");
+        ASSERT_NE(at, std::string::npos) << name << " not in the help:\n" << help.out;
+        EXPECT_GT(at, last) << name << " out of order";
+        last = at;
+        Captured own;
+        EXPECT_EQ(cli::RunCommand({name, "--help"}, own, Language::English), 0) << name;
+        EXPECT_NE(own.out.find("Usage: xptable " + name + " "), std::string::npos) << own.out;
+    }
+}
+
+// Every line on stderr: one line, "xptable: " once, and the code it goes with.
+TEST(Command, TheReporterSaysOneLineAndGivesTheCode)
+{
+    const struct {
+        cli::ExitCode code;
+        std::string what;
+        std::string err;
+    } cases[] = {
+        {cli::kDataFailure, "g: no back-up", "xptable: g: no back-up\n"},
+        {cli::kUsage, "a\nb\r", "xptable: a\\x0ab\\x0d\n"},
+        {cli::kSuccess, "warning: ok", "xptable: warning: ok\n"},
+    };
+    for (const auto& c : cases) {
+        Captured console;
+        EXPECT_EQ(cli::Report(console, c.code, c.what), c.code);
+        EXPECT_EQ(console.err, c.err);
+        EXPECT_EQ(console.out, "");
+    }
+}
+
 // A folder without chitin.key is no game: the commands that write or read back-ups refuse it
 // before they make anything, while show still reads its override table.
 TEST(Command, OnlyAGameFolderIsWrittenOrRestored)
@@ -134,6 +175,23 @@ TEST(Command, BackupsThatAreNotFilesAreNeverPutBack)
     Captured restored;
     EXPECT_EQ(cli::RunCommand({"restore", game.Path().string()}, restored, Language::English), 0) << restored.err;
     EXPECT_EQ(restored.out.rfind("Restored xpbonus-000001-20261207-150952.2da: ", 0), 0u) << restored.out;
+}
+
+// A back-up the reader cannot take: its reason in the user's language in the list, and the
+// reader's own English in the JSON, which scripts read.
+TEST(Command, ABackupThatCannotBeReadSaysWhy)
+{
+    gametest::TempFolder game;
+    Put(game.Path() / "chitin.key", "");
+    const fs::path backup = game.Path() / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
+    Put(backup, "");
+    fs::resize_file(backup, (1u << 20) + 1);
+    Captured text, json;
+    EXPECT_EQ(cli::RunCommand({"backups", game.Path().string()}, text, Language::Russian), 0);
+    EXPECT_EQ(text.out, "xpbonus-000001-20261207-150952.2da  " + game::ToUtf8(backup) +
+                            ": слишком большой: таблица больше 1 МиБ не читается\n");
+    EXPECT_EQ(cli::RunCommand({"backups", game.Path().string(), "--json"}, json, Language::Russian), 0);
+    EXPECT_NE(json.out.find(": too large: a table over 1 MiB is not read\""), std::string::npos) << json.out;
 }
 
 TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)

@@ -149,6 +149,9 @@ has err 'no back-up' "no back-up"
 status=0
 LANG=ru_RU.UTF-8 LC_ALL= LC_MESSAGES= "$xptable" show "$work/nothing" 2>"$work/err" || status=$?
 [ "$status" = 1 ] && grep -qF 'нет такого файла или каталога' "$work/err" || fail "Russian missing-path message: $(cat "$work/err")"
+status=0
+LC_ALL=ru_RU.UTF-8 "$xptable" show "$work/broken" 2>"$work/err" || status=$?
+[ "$status" = 1 ] && grep -qF 'chitin.key, смещение 0: заголовок обрезан' "$work/err" || fail "Russian read error: $(cat "$work/err")"
 LC_ALL=ru_RU.UTF-8 "$xptable" show "$work/stock" >"$work/out"
 has out "Взлом замков (ряд 0, метка PICK_LOCK), шаблон: Таблица опыта, используемая в оригинальном Baldur's Gate 2" "Russian text"
 

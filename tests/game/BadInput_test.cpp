@@ -59,24 +59,25 @@ TEST(BadInput, ErrorNamesFileOffsetAndWhatIsWrong)
         const char* name;
         std::function<void()> read;
         std::optional<std::uint64_t> offset;
+        ReadProblem problem;
         const char* what;
     } cases[] = {
-        {"KEY truncated header", [] { ReadKey("KEY V1  "); }, 0, "truncated header"},
-        {"KEY signature", [] { ReadKey("KEY V2  " + std::string(16, '\0')); }, 0, "not a KEY V1"},
-        {"KEY count needing gigabytes", [] { ReadKey(Patched(Key(), 12, 300000000)); }, 47, "300000000 resource entries"},
-        {"KEY archive index", [] { ReadKey(Patched(Key(), 57, MakeLocator(7, 5))); }, 47, "lists 1 archives"},
-        {"KEY name past the end", [] { ReadKey(Patched(Key(), 28, 9999)); }, 24, "past the end"},
-        {"BIFF offset past the end", [] { ReadArchive(Patched(SmallBiff(), 24, 70000)); }, 70000, "past the end"},
-        {"BIFF lying count", [] { ReadArchive(Patched(SmallBiff(), 8, 3)); }, 20, "past the end"},
-        {"BIFF count", [] { ReadArchive(Patched(SmallBiff(), 8, 1000001)); }, 8, "too large"},
-        {"BIFF no entry", [] { ReadArchive(Patched(SmallBiff(), 20, 6)); }, 20, "no entry with file index 5"},
-        {"BIFF entry too large", [] { ReadArchive(Patched(SmallBiff(), 28, 2u << 20)); }, 36, "too large"},
-        {"unknown archive", [] { ReadArchive("BIFFV2  " + std::string(12, '\0')); }, 0, "not an archive"},
-        {"BIFC block past the end", [&] { ReadArchive(bifc.substr(0, 40)); }, 39, "past the end"},
-        {"BIFC claiming 4 GB", [&] { ReadArchive(farBifc); }, farBifc.size(), "block header"},
-        {"BIF V1.0 claiming 4 GB", [&] { ReadArchive(farBif); }, 18, "ends after 49 bytes"},
-        {"BIF V1.0 damaged zlib", [&] { ReadArchive(damaged); }, damaged.size(), "damaged zlib data"},
-        {"BIF V1.0 cut short", [&] { ReadArchive(Patched(bif, 22, 4)); }, 30, "ends early"},
+        {"KEY truncated header", [] { ReadKey("KEY V1  "); }, 0, ReadProblem::KeyTruncated, "truncated header"},
+        {"KEY signature", [] { ReadKey("KEY V2  " + std::string(16, '\0')); }, 0, ReadProblem::NotAKey, "not a KEY V1"},
+        {"KEY count needing gigabytes", [] { ReadKey(Patched(Key(), 12, 300000000)); }, 47, ReadProblem::EntriesPastEnd, "300000000 resource entries"},
+        {"KEY archive index", [] { ReadKey(Patched(Key(), 57, MakeLocator(7, 5))); }, 47, ReadProblem::ArchiveIndexTooHigh, "lists 1 archives"},
+        {"KEY name past the end", [] { ReadKey(Patched(Key(), 28, 9999)); }, 24, ReadProblem::ArchiveNamePastEnd, "past the end"},
+        {"BIFF offset past the end", [] { ReadArchive(Patched(SmallBiff(), 24, 70000)); }, 70000, ReadProblem::PastEnd, "past the end"},
+        {"BIFF lying count", [] { ReadArchive(Patched(SmallBiff(), 8, 3)); }, 20, ReadProblem::PastEnd, "past the end"},
+        {"BIFF count", [] { ReadArchive(Patched(SmallBiff(), 8, 1000001)); }, 8, ReadProblem::TooManyEntries, "too large"},
+        {"BIFF no entry", [] { ReadArchive(Patched(SmallBiff(), 20, 6)); }, 20, ReadProblem::NoEntry, "no entry with file index 5"},
+        {"BIFF entry too large", [] { ReadArchive(Patched(SmallBiff(), 28, 2u << 20)); }, 36, ReadProblem::EntryTooLarge, "too large"},
+        {"unknown archive", [] { ReadArchive("BIFFV2  " + std::string(12, '\0')); }, 0, ReadProblem::NotAnArchive, "not an archive"},
+        {"BIFC block past the end", [&] { ReadArchive(bifc.substr(0, 40)); }, 39, ReadProblem::PastEnd, "past the end"},
+        {"BIFC claiming 4 GB", [&] { ReadArchive(farBifc); }, farBifc.size(), ReadProblem::PastEnd, "block header"},
+        {"BIF V1.0 claiming 4 GB", [&] { ReadArchive(farBif); }, 18, ReadProblem::StreamShort, "ends after 49 bytes"},
+        {"BIF V1.0 damaged zlib", [&] { ReadArchive(damaged); }, damaged.size(), ReadProblem::ZlibDamaged, "damaged zlib data"},
+        {"BIF V1.0 cut short", [&] { ReadArchive(Patched(bif, 22, 4)); }, 30, ReadProblem::ZlibEndsEarly, "ends early"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,6 +86,7 @@ TEST(BadInput, ErrorNamesFileOffsetAndWhatIsWrong)
             ADD_FAILURE() << "no error";
         } catch (const ReadError& e) {
             EXPECT_EQ(e.Offset(), c.offset);
+            EXPECT_EQ(e.Problem(), c.problem);
             EXPECT_NE(std::string(e.what()).find(c.what), std::string::npos) << e.what();
             EXPECT_NE(std::string(e.what()).find(ToUtf8(e.File())), std::string::npos);
         }
@@ -93,12 +95,22 @@ TEST(BadInput, ErrorNamesFileOffsetAndWhatIsWrong)
 
 TEST(BadInput, ArchiveNamesLeavingTheGameFolderAreRefused)
 {
-    const char* refused[] = {"..\\x.bif", "data\\..\\..\\x.bif", "\\\\server\\x.bif", "\\\\?\\C:\\x.bif",
-                             "C:\\x.bif", "/etc/x.bif", "data\\CON", "data\\nul.bif", "COM7.txt", "lpt1",
-                             "data\\\\x.bif", "data\\x?.bif"};
-    for (const char* name : refused) {
+    const std::pair<const char*, ReadProblem> refused[] = {
+        {"..\\x.bif", ReadProblem::NameClimbsOut},              {"data\\..\\..\\x.bif", ReadProblem::NameClimbsOut},
+        {"\\\\server\\x.bif", ReadProblem::NameIsNetworkPath},  {"\\\\?\\C:\\x.bif", ReadProblem::NameIsNetworkPath},
+        {"C:\\x.bif", ReadProblem::NameHasDriveLetter},         {"/etc/x.bif", ReadProblem::NameIsAbsolute},
+        {"data\\CON", ReadProblem::NameIsDevice},               {"data\\nul.bif", ReadProblem::NameIsDevice},
+        {"COM7.txt", ReadProblem::NameIsDevice},                {"lpt1", ReadProblem::NameIsDevice},
+        {"data\\\\x.bif", ReadProblem::NameHasEmptyPart},       {"data\\x?.bif", ReadProblem::NameHasOddCharacter},
+    };
+    for (const auto& [name, problem] : refused) {
         SCOPED_TRACE(name);
-        EXPECT_THROW(SafeArchiveParts(name, "chitin.key", 0), ReadError);
+        try {
+            SafeArchiveParts(name, "chitin.key", 0);
+            ADD_FAILURE() << "not refused";
+        } catch (const ReadError& e) {
+            EXPECT_EQ(e.Problem(), problem);
+        }
     }
     EXPECT_EQ(SafeArchiveParts("\\data\\x.bif", "k", 0), (std::vector<std::string>{"data", "x.bif"}));
     EXPECT_EQ(SafeArchiveParts("data:COM10.bif", "k", 0), (std::vector<std::string>{"data", "COM10.bif"}));
@@ -111,6 +123,7 @@ TEST(BadInput, FolderErrors)
         ReadGameTable(folder.Path());
         ADD_FAILURE() << "no error";
     } catch (const ReadError& e) {
+        EXPECT_EQ(e.Problem(), ReadProblem::NotAGameFolder);
         EXPECT_NE(std::string(e.what()).find("not a game folder"), std::string::npos);
     }
     WriteBytes(folder.Path() / "chitin.key", Key());
@@ -119,6 +132,8 @@ TEST(BadInput, FolderErrors)
         ADD_FAILURE() << "no error";
     } catch (const ReadError& e) {
         std::string what = e.what();
+        EXPECT_EQ(e.Problem(), ReadProblem::ArchiveNotFound);
+        EXPECT_EQ(e.Values().tried.size(), ArchiveFolders().size());
         EXPECT_NE(what.find("none of the folders tried"), std::string::npos);
         EXPECT_NE(what.find(ToUtf8(Path(folder.Path() / "data" / "CD6"))), std::string::npos) << what;
     }
