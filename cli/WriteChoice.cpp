@@ -73,10 +73,10 @@ std::optional<game::Finding> CurrentRefusal(const game::TableReading& current, g
     return std::nullopt;
 }
 
-std::string TableBytes(const std::array<Choice, 3>& byActivity, const game::TableReading* current)
+std::string TableBytes(const std::array<Choice, game::kTableRows>& byActivity, const game::TableReading* current)
 {
     app::CellTable cells;
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < int(game::kTableRows); ++row) {
         auto activity = static_cast<game::Activity>(row);
         const Choice& choice = byActivity[row];
         int column = ActivityColumn(activity);

@@ -34,6 +34,6 @@ std::optional<game::Finding> CurrentRefusal(const game::TableReading& current, g
 
 // The file the window writes for these three columns. `current` is needed only where a
 // choice is "current" (and must then have passed CurrentRefusal).
-std::string TableBytes(const std::array<Choice, 3>& byActivity, const game::TableReading* current);
+std::string TableBytes(const std::array<Choice, game::kTableRows>& byActivity, const game::TableReading* current);
 
 }  // namespace cli

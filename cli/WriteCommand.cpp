@@ -45,7 +45,7 @@ public:
         auto say = [language](Message m) { return std::string(Say(m, language)); };
         sub.description(say(Message::WriteDescription));
         sub.add_option("GAME", game_, say(Message::GameDescription))->required();
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < int(game::kTableRows); ++i)
             sub.add_option("--" + std::string(ActivityKey(kActivities[i])), texts_[i], say(Message::ChoiceDescription))
                 ->type_name("CHOICE");
         sub.add_flag("--dry-run", dryRun_, say(Message::DryRunFlag));
@@ -53,8 +53,8 @@ public:
 
     int Run(Console& console, Language language) override
     {
-        std::array<Choice, 3> choices;
-        for (int i = 0; i < 3; ++i) {
+        std::array<Choice, game::kTableRows> choices;
+        for (int i = 0; i < int(game::kTableRows); ++i) {
             int levels = kActivities[i] == game::Activity::Scrolls ? app::kScrollLevelCount : app::kLevelCount;
             if (auto error = ParseChoice(texts_[i], levels, choices[i]))
                 return UsageFailure(console, language, "--" + std::string(ActivityKey(kActivities[i])) + ": " +
@@ -67,10 +67,10 @@ public:
     }
 
 private:
-    int WriteChoices(const std::array<Choice, 3>& choices, const game::Path& folder, Console& console, Language language)
+    int WriteChoices(const std::array<Choice, game::kTableRows>& choices, const game::Path& folder, Console& console, Language language)
     {
         std::optional<game::TableReading> current;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < int(game::kTableRows); ++i) {
             if (choices[i].listIndex)
                 continue;
             if (!current)
@@ -90,7 +90,7 @@ private:
     }
 
     std::string game_;
-    std::array<std::string, 3> texts_{"current", "current", "current"};
+    std::array<std::string, game::kTableRows> texts_{"current", "current", "current"};
     bool dryRun_ = false;
 };
 
