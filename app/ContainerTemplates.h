@@ -2,7 +2,7 @@
 // window's description carries.
 #pragma once
 
-#include "app/table/Templates.h"
+#include "table/Templates.h"
 
 class TLMDStringList;
 

@@ -1,7 +1,7 @@
 // The bonus table as the cells of the main window's grid.
 #pragma once
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 #include "framework/StringGrid.h"
 
 namespace app {

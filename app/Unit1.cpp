@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "app/table/ChoiceTexts.h"
+#include "table/ChoiceTexts.h"
 #include "app/ContainerTemplates.h"
 #include "app/Describe.h"
-#include "app/table/Digits.h"
+#include "table/Digits.h"
 #include "app/Glyphs.h"
 #include "app/GridCells.h"
 #include "app/TemplateStore.h"
-#include "app/table/Templates.h"
+#include "table/Templates.h"
 #include "app/Unit2.h"
 #include "app/XpBonusWriter.h"
 #include "framework/Cp1251Literal.h"

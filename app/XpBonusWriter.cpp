@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/table/XpBonusTable.h"
+#include "table/XpBonusTable.h"
 #include "framework/Application.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 #include "game/FileSystem.h"
 
 namespace app {

@@ -1,8 +1,8 @@
 // How long building the text of xpbonus.2da from the table takes.
 #include <benchmark/benchmark.h>
 
-#include "app/table/Templates.h"
-#include "app/table/XpBonusTable.h"
+#include "table/Templates.h"
+#include "table/XpBonusTable.h"
 
 namespace {
 

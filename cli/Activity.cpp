@@ -1,10 +1,10 @@
 #include "cli/Activity.h"
 
-#include "app/table/CellAccess.h"
-#include "app/table/ChoiceTexts.h"
-#include "app/table/Templates.h"
+#include "table/CellAccess.h"
+#include "table/ChoiceTexts.h"
+#include "table/Templates.h"
 #include "framework/Cp1251Utf8.h"
-#include "app/table/TemplateMatch.h"
+#include "table/TemplateMatch.h"
 
 namespace cli {
 

@@ -1,6 +1,6 @@
 #include "cli/TemplatesOutput.h"
 
-#include "app/table/Templates.h"
+#include "table/Templates.h"
 #include "cli/Activity.h"
 #include "cli/LevelRuns.h"
 #include "cli/Messages.h"

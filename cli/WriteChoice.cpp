@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/table/CellAccess.h"
-#include "app/table/Digits.h"
-#include "app/table/Templates.h"
-#include "app/table/XpBonusTable.h"
+#include "table/CellAccess.h"
+#include "table/Digits.h"
+#include "table/Templates.h"
+#include "table/XpBonusTable.h"
 #include "cli/Activity.h"
 
 namespace cli {

@@ -2,7 +2,7 @@
 // the window would write for the same columns, through the one writer.
 #include <array>
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 #include "cli/Activity.h"
 #include "cli/Command.h"
 #include "cli/Failures.h"

@@ -9,7 +9,7 @@
 #include "game/KeyFile.h"
 #include "game/Spellings.h"
 #include "game/TableFindings.h"
-#include "app/table/TemplateMatch.h"
+#include "table/TemplateMatch.h"
 #include "game/TwoDaText.h"
 
 namespace game {

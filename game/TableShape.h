@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/table/Activity.h"
-#include "app/table/CellAccess.h"
+#include "table/Activity.h"
+#include "table/CellAccess.h"
 
 namespace game {
 

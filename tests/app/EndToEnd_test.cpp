@@ -13,9 +13,9 @@
 #include "../framework/GuiTestUtil.h"
 #include "../widgets/shell/BrowseDriver.h"
 #include "ProgramPath.h"
-#include "app/table/CellAccess.h"
-#include "app/table/Templates.h"
-#include "app/table/XpBonusTable.h"
+#include "table/CellAccess.h"
+#include "table/Templates.h"
+#include "table/XpBonusTable.h"
 #include "framework/Cp1251.h"
 #include "framework/Cp1251Literal.h"
 

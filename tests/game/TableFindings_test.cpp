@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/table/Templates.h"
-#include "app/table/XpBonusTable.h"
+#include "table/Templates.h"
+#include "table/XpBonusTable.h"
 #include "tests/tools/ArchiveWriter.h"
 #include "game/TableFindings.h"
 #include "game/TableReading.h"

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/table/Templates.h"
-#include "app/table/XpBonusTable.h"
+#include "table/Templates.h"
+#include "table/XpBonusTable.h"
 #include "game/KeyFile.h"
 #include "game/TwoDaText.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/table/Activity.h"
-#include "app/table/CellAccess.h"
+#include "table/Activity.h"
+#include "table/CellAccess.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/table/Templates.h"
+#include "table/Templates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/table/XpBonusTable.h"
+#include "table/XpBonusTable.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/table/Digits.h"
-#include "app/table/Templates.h"
+#include "table/Digits.h"
+#include "table/Templates.h"
 
 namespace app {
 namespace {

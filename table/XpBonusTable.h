@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 
 namespace app {
 

@@ -1,10 +1,10 @@
-#include "app/table/TemplateMatch.h"
+#include "table/TemplateMatch.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "app/table/Templates.h"
+#include "table/Templates.h"
 
 namespace app {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
-#include "app/table/ChoiceTexts.h"
+#include "table/ChoiceTexts.h"
 
-#include "app/table/CellAccess.h"
+#include "table/CellAccess.h"
 #include "framework/Cp1251Literal.h"
 
 namespace app {

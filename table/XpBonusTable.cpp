@@ -1,6 +1,6 @@
-#include "app/table/XpBonusTable.h"
+#include "table/XpBonusTable.h"
 
-#include "app/table/Digits.h"
+#include "table/Digits.h"
 
 namespace app {
 
