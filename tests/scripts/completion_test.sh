@@ -32,6 +32,5 @@ xptable write games/Baldur\\'s\\ Gate\\ II/xp\\t|write|games/Baldur's Gate II/xp
 xptable show games/t\\t|show|games/table.2da
 xptable write --scrolls 5:1,2 gam\\t|write|--scrolls|5:1,2|games/
 xptable write games/bg2 --locks=\\e*|write|games/bg2|--locks=0|1|2|3|4|5|current
-xptable write games/bg2 --traps=c\\t|write|games/bg2|--traps=current
 CASES
 echo "completion test: passed"
