@@ -6,6 +6,7 @@
 #include "cli/Failures.h"
 #include "cli/Messages.h"
 #include "cli/Subcommand.h"
+#include "cli/SystemErrorText.h"
 
 namespace cli {
 
@@ -114,7 +115,7 @@ int RunCommand(const std::vector<std::string>& args, Console& console, Language 
     // Output that did not arrive is a failure, never a success with nothing said.
     if (int failure = console.OutFailure())
         return Report(console, kDataFailure,
-                      std::string(Say(Message::OutputFailed, language)) + ": " + InOutErrorText(failure, language));
+                      std::string(Say(Message::OutputFailed, language)) + ": " + SystemErrorText(failure, language));
     return code;
 }
 

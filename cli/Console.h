@@ -12,8 +12,9 @@ public:
     virtual ~Console() = default;
     virtual void Out(std::string_view utf8) = 0;
     virtual void Err(std::string_view utf8) = 0;
-    // The code of the first failed write to standard output (the window's codes: 112 for a
-    // full disk), or 0. A reader that went away (a closed pipe) is no failure.
+    // The system's error of the first failed write to standard output (errno on POSIX, the
+    // Windows error code on Windows), or 0. A reader that went away (a closed pipe) is no
+    // failure.
     virtual int OutFailure() const { return 0; }
 };
 

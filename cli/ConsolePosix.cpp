@@ -4,7 +4,6 @@
 
 #include "cli/Console.h"
 #include "cli/Language.h"
-#include "game/FileSystem.h"
 
 namespace cli {
 
@@ -15,7 +14,7 @@ public:
     void Out(std::string_view utf8) override
     {
         if (!Write(stdout, utf8) && errno != EPIPE && outFailure_ == 0)
-            outFailure_ = game::InOutCodeForErrno(errno);
+            outFailure_ = errno != 0 ? errno : EIO;
     }
     void Err(std::string_view utf8) override { Write(stderr, utf8); }
     int OutFailure() const override { return outFailure_; }

@@ -3,6 +3,7 @@
 #include "cli/Messages.h"
 #include "cli/Printable.h"
 #include "cli/ReadErrorText.h"
+#include "cli/SystemErrorText.h"
 #include "game/FileSystem.h"
 #include "game/Spellings.h"
 
@@ -16,7 +17,7 @@ int Report(Console& console, ExitCode code, const std::string& what)
 
 std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language)
 {
-    std::string line = place + ": " + InOutErrorText(error.ErrorCode(), language);
+    std::string line = place + ": " + FailureReason(error, language);
     // Which spellings clash is what the user needs to mend it.
     if (const auto* conflict = dynamic_cast<const game::SpellingConflict*>(&error))
         for (const game::Path& path : conflict->Spellings())

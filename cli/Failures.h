@@ -15,8 +15,9 @@ namespace cli {
 // Says `what` on stderr as one line after "xptable: " and returns `code`.
 int Report(Console& console, ExitCode code, const std::string& what);
 
-// The reason a file operation failed, as the window shows it ("I/O error 32."), in the
-// command's language, after the place it concerns.
+// The reason a file operation failed in the system's words (POSIX: "No space left on
+// device"; Windows: the window's "I/O error 32."), in the command's language, after the
+// place it concerns.
 std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language);
 
 // True for a game folder, one with chitin.key in it; otherwise says why `path` is none.

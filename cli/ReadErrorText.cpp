@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/Messages.h"
+#include "cli/SystemErrorText.h"
 #include "game/FileSystem.h"
 
 namespace cli {
@@ -127,16 +128,6 @@ std::string Bytes(std::uint64_t n, Language language)
     return std::to_string(n) + (few ? " байта" : " байт");
 }
 
-// The window's words for the platform's error: its code on Windows, errno mapped to it on POSIX.
-std::string SystemText(int error, Language language)
-{
-#ifdef _WIN32
-    return InOutErrorText(error, language);
-#else
-    return InOutErrorText(game::InOutCodeForErrno(error), language);
-#endif
-}
-
 std::string Value(std::string_view key, const game::ReadError& error, Language language)
 {
     const game::ReadValues& v = error.Values();
@@ -154,7 +145,7 @@ std::string Value(std::string_view key, const game::ReadError& error, Language l
     if (key == "end-bytes") return Bytes(v.end, language);
     if (key == "name") return v.name;
     if (key == "detail") return v.detail;
-    if (key == "system") return SystemText(v.systemError, language);
+    if (key == "system") return SystemErrorText(v.systemError, language);
     if (key != "tried")
         return "{" + std::string(key) + "}";
     std::string tried;

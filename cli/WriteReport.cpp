@@ -6,6 +6,7 @@
 #include "cli/Failures.h"
 #include "cli/Messages.h"
 #include "cli/Printable.h"
+#include "cli/SystemErrorText.h"
 #include "game/TableFindings.h"
 #include "game/TableReading.h"
 
@@ -55,7 +56,7 @@ int ReportWrite(Console& console, Language language, const game::WriteResult& re
                 say(Message::BackupKeepsThem) + "\n";
     console.Out(text);
     if (result.flushFailure)
-        Report(console, kSuccess, say(Message::FlushWarning) + " " + InOutErrorText(*result.flushFailure, language));
+        Report(console, kSuccess, say(Message::FlushWarning) + " " + FailureReason(*result.flushFailure, language));
     return kSuccess;
 }
 

@@ -10,13 +10,14 @@ xp_native_sources(
   ReadErrorText.cpp
   ShowCommand.cpp
   ShowOutput.cpp
+  SystemErrorText.cpp
   TemplatesCommand.cpp
   TemplatesOutput.cpp
   WriteChoice.cpp
   WriteCommand.cpp
   WriteReport.cpp
 )
-xp_posix_sources(ConsolePosix.cpp)
+xp_posix_sources(ConsolePosix.cpp ErrnoText.cpp)
 xp_win_sources(ConsoleWin.cpp)
 xp_cli_posix_main(main_posix.cpp)
 xp_cli_win_main(main_win.cpp)

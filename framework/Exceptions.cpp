@@ -20,7 +20,10 @@ std::string EInOutError::TextFor(int code)
     }
 }
 
-EInOutError::EInOutError(int code) : Exception(TextFor(code)), code_(code) {}
+EInOutError::EInOutError(int code, int systemError)
+    : Exception(TextFor(code)), code_(code), systemError_(systemError)
+{
+}
 
 EListError EListError::IndexOutOfBounds(int index)
 {

@@ -19,13 +19,17 @@ private:
 // A failed file operation; the code is the platform's error code or one of the runtime's own.
 class EInOutError : public Exception {
 public:
-    explicit EInOutError(int code);
+    // `systemError`: the system's own error behind the code when the code only stands for
+    // it (errno on POSIX, where the code is the Windows code it maps to), else 0.
+    explicit EInOutError(int code, int systemError = 0);
     int ErrorCode() const { return code_; }
+    int SystemError() const { return systemError_; }
     // "File access denied" for 5, "I/O error 32" for 32, and so on.
     static std::string TextFor(int code);
 
 private:
     int code_;
+    int systemError_;
 };
 
 // Runtime codes that are not platform error codes.

@@ -80,9 +80,4 @@ public:
 // The platform's own file system.
 FileSystem& PlatformFiles();
 
-#ifndef _WIN32
-// errno as the Windows error code the window reports for the same failure.
-int InOutCodeForErrno(int error);
-#endif
-
 }  // namespace game

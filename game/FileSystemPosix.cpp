@@ -51,9 +51,10 @@ int CodeForErrno(int error, const Path& path)
     }
 }
 
+// Keeps errno beside the window's code: the command words the failure as the system does.
 [[noreturn]] void Raise(const Path& path, int error = errno)
 {
-    throw fw::EInOutError(CodeForErrno(error, path));
+    throw fw::EInOutError(CodeForErrno(error, path), error);
 }
 
 class Descriptor {
@@ -288,11 +289,6 @@ FileSystem& PlatformFiles()
 {
     static PosixFiles files;
     return files;
-}
-
-int InOutCodeForErrno(int error)
-{
-    return CodeForErrno(error, Path());
 }
 
 }  // namespace game

@@ -196,12 +196,12 @@ Path WriteTemporary(FileSystem& files, const Target& target, const TablePieces& 
 
 // After the replace: the folder's new entry onto the disk. The write has happened either
 // way, so a failure is only reported.
-std::optional<int> FlushAfterReplace(FileSystem& files, const Path& folder)
+std::optional<fw::EInOutError> FlushAfterReplace(FileSystem& files, const Path& folder)
 {
     try {
         files.FlushFolder(folder);
     } catch (const fw::EInOutError& e) {
-        return e.ErrorCode();
+        return e;
     }
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/Exceptions.h"
 #include "game/FileSystem.h"
 #include "game/Paths.h"
 #include "game/Spellings.h"
@@ -35,9 +36,9 @@ struct WriteResult {
     Path target;                 // the table, under the spelling found on the disk
     std::optional<Path> backup;  // the back-up or marker made, if any
     bool changed = false;        // false: the table already held these bytes, or was already absent
-    // The replace happened, but flushing its folder afterwards failed with this code: the
-    // change may not yet be on the disk.
-    std::optional<int> flushFailure;
+    // The replace happened, but flushing its folder afterwards failed so: the change may not
+    // yet be on the disk.
+    std::optional<fw::EInOutError> flushFailure;
 };
 
 // The next piece of the new table, or nothing at the end. Pieces are asked for one by one

@@ -10,6 +10,7 @@ packages=(
   wine wine32 xvfb xauth fonts-liberation fonts-wine imagemagick xdotool zip unzip
   zlib1g-dev libz-mingw-w64-dev libcli11-dev nlohmann-json3-dev locales
   dpkg-dev lintian help2man man-db bash-completion desktop-file-utils
+  python3  # drives bash on a pseudo-terminal in the completion test
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

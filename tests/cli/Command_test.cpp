@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -202,7 +203,7 @@ TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
     result.target = game.Path() / "override" / "xpbonus.2da";
     result.backup = backup;
     result.changed = true;
-    result.flushFailure = 5;
+    result.flushFailure = fw::EInOutError(5);
     Put(backup, "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\nDISARM_TRAP 1\r\nLEARN_SPELL 1\r\nPICK_POCKET 1\r\nX 1\r\n");
     Captured console;
     EXPECT_EQ(cli::ReportWrite(console, Language::English, result, "Written: t", {"x"}), 0);
@@ -217,9 +218,15 @@ TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
 TEST(Command, OutputThatCannotBeWrittenIsAFailure)
 {
     Captured console;
-    console.outFailure = 112;
+#ifdef _WIN32
+    console.outFailure = 112;  // ERROR_DISK_FULL
+    const std::string reason = "I/O error 112.";
+#else
+    console.outFailure = ENOSPC;
+    const std::string reason = "No space left on device";
+#endif
     EXPECT_EQ(cli::RunCommand({"templates"}, console, Language::English), 1);
-    EXPECT_EQ(console.err, "xptable: cannot write the output: I/O error 112.\n");
+    EXPECT_EQ(console.err, "xptable: cannot write the output: " + reason + "\n");
 }
 
 }  // namespace

@@ -17,16 +17,20 @@ using game::ReadProblem;
 
 #ifdef _WIN32
 constexpr int kNoSuchFile = 2;  // ERROR_FILE_NOT_FOUND
+constexpr const char* kNoSuchFileEnglish = "File not found.";
+constexpr const char* kNoSuchFileRussian = "Файл не найден.";
 #else
 constexpr int kNoSuchFile = ENOENT;
+constexpr const char* kNoSuchFileEnglish = "No such file or directory";
+constexpr const char* kNoSuchFileRussian = "Нет такого файла или каталога";
 #endif
 
 TEST(ReadErrorText, EachProblemInBothLanguages)
 {
     const struct {
         ReadError error;
-        const char* english;
-        const char* russian;
+        std::string english;
+        std::string russian;
     } cases[] = {
         {ReadError(ReadProblem::NotAGameFolder, "игра", std::nullopt),
          "игра: not a game folder: it has neither chitin.key nor override/xpbonus.2da",
@@ -50,7 +54,8 @@ TEST(ReadErrorText, EachProblemInBothLanguages)
          "k at offset 3: the archive name \"data\\con.bif\" is refused: \"con.bif\" is a device name",
          "k, смещение 3: имя архива «data\\con.bif» отклонено: «con.bif» — имя устройства"},
         {ReadError::OfFile(ReadProblem::CannotOpen, "f", std::nullopt, kNoSuchFile),
-         "f: cannot open the file: File not found.", "f: не удаётся открыть файл: Файл не найден."},
+         std::string("f: cannot open the file: ") + kNoSuchFileEnglish,
+         std::string("f: не удаётся открыть файл: ") + kNoSuchFileRussian},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(cli::ReadErrorText(c.error, Language::English), c.english);
@@ -58,8 +63,8 @@ TEST(ReadErrorText, EachProblemInBothLanguages)
     }
 }
 
-// The command's English is the reader's own sentence, but for the platform's error, which it
-// words in the window's terms; every problem has its Russian, with every value filled in.
+// The command's English is the reader's own sentence, but for the platform's error, which on
+// Windows it words in the window's terms; every problem has its Russian, with every value filled in.
 TEST(ReadErrorText, EveryProblemWordedFromItsValues)
 {
     const game::ReadValues values{ReadPart::EntryTable, 3, 7, 22, 40, "x.bif", "CON", {"g"}, kNoSuchFile};
@@ -89,8 +94,9 @@ TEST(ReadErrorText, AFileThatIsNotThereThroughThePlatformsLayer)
         ADD_FAILURE() << "no error";
     } catch (const ReadError& e) {
         EXPECT_EQ(e.Problem(), ReadProblem::CannotOpen);
-        EXPECT_EQ(cli::ReadErrorText(e, Language::English), game::ToUtf8(missing) + ": cannot open the file: File not found.");
-        EXPECT_EQ(cli::ReadErrorText(e, Language::Russian), game::ToUtf8(missing) + ": не удаётся открыть файл: Файл не найден.");
+        const std::string place = game::ToUtf8(missing);
+        EXPECT_EQ(cli::ReadErrorText(e, Language::English), place + ": cannot open the file: " + kNoSuchFileEnglish);
+        EXPECT_EQ(cli::ReadErrorText(e, Language::Russian), place + ": не удаётся открыть файл: " + kNoSuchFileRussian);
     }
 }
 

@@ -135,13 +135,17 @@ has out '[extra-rows] Row 3 ("PICK_POCKET")' "show a fourth row"
 expect 0 "write over a fourth row" write "$game4" --locks current --traps 2
 has out 'The replaced table had rows past the third that this one lacks: "PICK_POCKET"; the back-up just made keeps them.' "write over a fourth row"
 
-# Output that cannot be written is a failure, said on stderr.
-for args in "templates" "show $work/stock --json"; do
+# Output that cannot be written is a failure, said on stderr in the system's words.
+while IFS='|' read -r locale args want; do
   status=0
   # shellcheck disable=SC2086
-  LC_ALL=C.UTF-8 "$xptable" $args >/dev/full 2>"$work/err" || status=$?
-  [ "$status" = 1 ] && grep -qF 'xptable: cannot write the output: ' "$work/err" || fail "$args >/dev/full: exit $status, $(cat "$work/err")"
-done
+  LC_ALL="$locale" "$xptable" $args >/dev/full 2>"$work/err" || status=$?
+  [ "$status" = 1 ] && [ "$(cat "$work/err")" = "$want" ] || fail "$args >/dev/full: exit $status, $(cat "$work/err")"
+done <<EOF
+C.UTF-8|templates|xptable: cannot write the output: No space left on device
+C.UTF-8|show $work/stock --json|xptable: cannot write the output: No space left on device
+ru_RU.UTF-8|--version|xptable: не удаётся вывести результат: На устройстве не осталось свободного места
+EOF
 expect 1 "no back-up" restore "$work/stock"
 has err 'no back-up' "no back-up"
 
