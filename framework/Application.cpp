@@ -9,6 +9,7 @@
 #include "framework/Cp1251.h"
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
+#include "framework/StartupMarks.h"
 
 namespace fw {
 
@@ -36,6 +37,7 @@ void Application::Initialize()
     initialized_ = true;
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    startup::Mark("common controls");
 
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
@@ -43,8 +45,14 @@ void Application::Initialize()
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kAppWindowClass;
     RegisterClassExW(&wc);
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+HWND Application::Handle()
+{
+    if (!handle_ && initialized_)
+        handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return handle_;
 }
 
 void Application::SetTitle(const std::string& title)
@@ -125,10 +133,17 @@ void Application::Run()
         mainForm_->Show();
         mainWindow_ = mainForm_->Handle();
     }
+    startup::Mark("shown");
+    bool idleMarked = !startup::Recording();
     MSG msg;
     while (!terminated_) {
         if (mainWindow_ && !IsWindow(mainWindow_))
             break;
+        // The first empty queue: every paint of the shown window is done.
+        if (!idleMarked && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            startup::Mark("idle");
+            idleMarked = true;
+        }
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             terminated_ = true;
@@ -173,7 +188,7 @@ int Application::ShowMessageBox(const std::string& text, const std::string& capt
         std::optional<TaskWindowsDisabler> disabled;
         if (others == BoxOthers::Disabled)
             disabled.emplace();
-        result = MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
+        result = MessageBoxW(Handle(), Widen(text).c_str(), Widen(caption).c_str(), flags);
     }
     if (active && active != handle_ && IsWindowVisible(active) && IsWindowEnabled(active))
         SetActiveWindow(active);

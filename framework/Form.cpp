@@ -208,9 +208,11 @@ void Form::AfterConstruction()
     if (created_)
         return;
     created_ = true;
+    // A hidden form without a creation handler gets its window when first needed.
+    if (!OnCreate)
+        return;
     HandleNeeded();
-    if (OnCreate)
-        OnCreate();
+    OnCreate();
 }
 
 void Form::Show()
