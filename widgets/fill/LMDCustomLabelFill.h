@@ -2,8 +2,13 @@
 // text colour, while everything around the letters is left as it was.
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
+#include "framework/Gdi.h"
 #include "widgets/fill/LMDCanvasPixels.h"
 #include "widgets/fill/LMDCustomLabel.h"
 #include "widgets/fill/LMDFillObject.h"
@@ -35,10 +40,18 @@ protected:
 private:
     void PaintFilled(fw::Canvas& canvas);
     void PaintFillImage(fw::Canvas& canvas, int width, int height) const;
+    std::span<const std::uint32_t> FillImage(int width, int height, std::uint32_t font);
     void PaintFilledOffScreen(HDC dc, const RECT& area);
     void PaintFilledInPlace(fw::Canvas& canvas, const RECT& area, const lmd::CanvasPixels& pixels);
 
     TLMDFillObject fillObject_;
     fw::Color brushBackColor_ = fw::clBtnFace;
     bool painting_ = false;
+    // The last fill image (FillImage) and what it was made for.
+    std::vector<std::uint32_t> fillImage_;
+    int fillWidth_ = 0, fillHeight_ = 0;
+    std::uint32_t fillFont_ = 0;
+    bool fillKept_ = false;
+    // The caption's image and what lies under the label, for paints on other canvases.
+    std::unique_ptr<fw::DibSection> offScreen_;
 };
