@@ -49,6 +49,13 @@ std::wstring MarksFile()
     return path + L"xp-startup-marks-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
 }
 
+double TicksToMs(long long ticks)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 // The marks a program wrote (it writes them on its way out), relative to `start`.
 Marks ReadMarks(const std::wstring& file, double start)
 {
@@ -67,7 +74,7 @@ Marks ReadMarks(const std::wstring& file, double start)
         if (!last)
             continue;
         *last = 0;
-        marks.emplace_back(line, std::atof(last + 1) - start);
+        marks.emplace_back(line, TicksToMs(std::atoll(last + 1)) - start);
     }
     return marks;
 }

@@ -45,14 +45,8 @@ void Application::Initialize()
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kAppWindowClass;
     RegisterClassExW(&wc);
-}
-
-HWND Application::Handle()
-{
-    if (!handle_ && initialized_)
-        handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    return handle_;
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
+                              nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 void Application::SetTitle(const std::string& title)
@@ -188,7 +182,7 @@ int Application::ShowMessageBox(const std::string& text, const std::string& capt
         std::optional<TaskWindowsDisabler> disabled;
         if (others == BoxOthers::Disabled)
             disabled.emplace();
-        result = MessageBoxW(Handle(), Widen(text).c_str(), Widen(caption).c_str(), flags);
+        result = MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
     }
     if (active && active != handle_ && IsWindowVisible(active) && IsWindowEnabled(active))
         SetActiveWindow(active);

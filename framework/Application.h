@@ -16,17 +16,15 @@ class Application {
 public:
     static Application& Instance();
 
-    // Initialises the common controls; the hidden application window is made when first
-    // asked for. Safe to call more than once. (The shell components set up COM themselves
-    // when first used.)
+    // Initialises the common controls and creates the hidden application window. Safe to
+    // call more than once. (The shell components set up COM themselves when first used.)
     void Initialize();
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
 
-    // The hidden top-level window: owner of the success box and of dialogs; made on the
-    // first call after Initialize.
-    HWND Handle();
+    // The hidden top-level window: owner of the success box and of dialogs.
+    HWND Handle() const { return handle_; }
 
     // The window whose destruction ends Run.
     HWND MainWindow() const { return mainWindow_; }

@@ -5,7 +5,6 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "framework/ColorWin.h"
 #include "framework/Gdi.h"
@@ -101,52 +100,40 @@ void TLMDCustomLabelFill::PaintFillImage(fw::Canvas& canvas, int width, int heig
 // pictures may change without telling, are drawn anew each time.
 std::span<const std::uint32_t> TLMDCustomLabelFill::FillImage(int width, int height, std::uint32_t font)
 {
-    const bool keep = fillObject_.Style() == sfGradient;
-    if (keep && fillKept_ && fillWidth_ == width && fillHeight_ == height && fillFont_ == font)
-        return fillImage_;
-    fw::DibSection image(width, height);
-    const std::span<std::uint32_t> bits(image.Bits(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const bool sameSize = fillImage_ && fillImage_->Width() == width && fillImage_->Height() == height;
+    if (fillObject_.Style() == sfGradient && fillKept_ && sameSize && fillFont_ == font)
+        return {fillImage_->Bits(), count};
+    if (!sameSize)
+        fillImage_ = std::make_unique<fw::DibSection>(width, height);
+    const std::span<std::uint32_t> bits(fillImage_->Bits(), count);
     std::ranges::fill(bits, font);
     {
-        fw::Canvas canvas(image.DC());
+        fw::Canvas canvas(fillImage_->DC());
         PaintFillImage(canvas, width, height);
     }
     GdiFlush();
-    fillImage_.assign(bits.begin(), bits.end());
-    fillKept_ = keep;
-    fillWidth_ = width;
-    fillHeight_ = height;
+    fillKept_ = true;
     fillFont_ = font;
-    return fillImage_;
+    return bits;
 }
 
-// Two images of the area inside the frame, one above the other in a bitmap kept for the next
-// paint of this size: the caption on the back colour, and what lies under the label, which
-// takes the filled letters and goes back in one copy.
+// On a canvas whose pixels are not at hand, what lies under the label goes into a bitmap kept
+// for the next paint of this size, takes the filled letters there as on any canvas whose
+// pixels are at hand, and goes back in one copy.
 void TLMDCustomLabelFill::PaintFilledOffScreen(HDC dc, const RECT& area)
 {
     const int width = area.right - area.left, height = area.bottom - area.top;
-    const std::uint32_t font = fw::ToPixel(fw::ColorToRGB(GetFont().GetColor()));
-    const std::uint32_t back = fw::ToPixel(fw::ColorToRGB(brushBackColor_));
-    const std::span<const std::uint32_t> fill = FillImage(width, height, font);
-    if (!offScreen_ || offScreen_->Width() != width || offScreen_->Height() != 2 * height)
-        offScreen_ = std::make_unique<fw::DibSection>(width, 2 * height);
-    const HDC images = offScreen_->DC();
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    const std::span<std::uint32_t> text(offScreen_->Bits(), count), under(text.end(), count);
-
-    GdiFlush();
-    std::ranges::fill(text, back);
-    {
-        // Lines taller than the label stay out of the image below.
-        fw::SavedDC saved(images);
-        IntersectClipRect(images, 0, 0, width, height);
-        DrawCaption(images, RECT{0, 0, width, height}, GetFont().GetColor());
+    if (!offScreen_ || offScreen_->Width() != width || offScreen_->Height() != height)
+        offScreen_ = std::make_unique<fw::DibSection>(width, height);
+    const HDC image = offScreen_->DC();
+    BitBlt(image, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+    const RECT whole = {0, 0, width, height};
+    if (const std::optional<lmd::CanvasPixels> pixels = lmd::CanvasPixels::Of(image, whole)) {
+        fw::Canvas canvas(image);
+        PaintFilledInPlace(canvas, whole, *pixels);
     }
-    BitBlt(images, 0, height, width, height, dc, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    lmd::ComposeFilledText(text, fill, under, under, font, back);
-    BitBlt(dc, area.left, area.top, width, height, images, 0, height, SRCCOPY);
+    BitBlt(dc, area.left, area.top, width, height, image, 0, 0, SRCCOPY);
 }
 
 // Making a bitmap costs more than all the pixel work of a paint, so on a canvas whose own

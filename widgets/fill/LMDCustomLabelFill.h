@@ -6,7 +6,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "framework/Gdi.h"
 #include "widgets/fill/LMDCanvasPixels.h"
@@ -47,11 +46,11 @@ private:
     TLMDFillObject fillObject_;
     fw::Color brushBackColor_ = fw::clBtnFace;
     bool painting_ = false;
-    // The last fill image (FillImage) and what it was made for.
-    std::vector<std::uint32_t> fillImage_;
-    int fillWidth_ = 0, fillHeight_ = 0;
+    // The last fill image (FillImage), the letters' colour it was made for, and whether the
+    // fill has stayed as it was since.
+    std::unique_ptr<fw::DibSection> fillImage_;
     std::uint32_t fillFont_ = 0;
     bool fillKept_ = false;
-    // The caption's image and what lies under the label, for paints on other canvases.
+    // What lies under the label, for paints on canvases whose pixels are not at hand.
     std::unique_ptr<fw::DibSection> offScreen_;
 };
