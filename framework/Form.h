@@ -90,6 +90,7 @@ private:
     SIZE OuterSize() const;
     SIZE FrameSize() const;
     void ApplyClientSize();
+    void CentreOnScreen();
     void RestoreFocus();
 
     FormBorderStyle borderStyle_ = bsSizeable;
