@@ -8,6 +8,8 @@
 
 #include <cwchar>
 
+#include "framework/StartupMarks.h"
+
 namespace {
 
 const COLORREF kFieldColor = RGB(254, 255, 225);  // pale yellow
@@ -174,8 +176,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
+    fw::startup::Mark("entry");
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    fw::startup::Mark("common controls");
     g_font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
     g_fieldBrush = CreateSolidBrush(kFieldColor);
@@ -195,6 +199,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     main.lpszClassName = L"ReferenceWindow";
     RegisterClassW(&main);
+    fw::startup::Mark("initialized");
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT frame = {0, 0, 392, 426};
@@ -203,16 +208,26 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     HWND window = CreateWindowExW(0, L"ReferenceWindow", L"Редактор таблицы опыта для BG2 / BGT", style,
                                   (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w,
                                   h, nullptr, nullptr, instance, nullptr);
+    fw::startup::Mark("main window");
     ShowWindow(window, SW_SHOW);
+    fw::startup::Mark("shown");
     UpdateWindow(window);
 
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    bool idleMarked = !fw::startup::Recording();
+    while (true) {
+        if (!idleMarked && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            fw::startup::Mark("idle");
+            idleMarked = true;
+        }
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
+            break;
         if (IsDialogMessageW(window, &msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    fw::startup::WriteMarks();
     DeleteObject(g_fieldBrush);
     DeleteObject(g_font);
     return 0;

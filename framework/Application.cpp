@@ -9,6 +9,7 @@
 #include "framework/Cp1251.h"
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
+#include "framework/StartupMarks.h"
 
 namespace fw {
 
@@ -36,6 +37,7 @@ void Application::Initialize()
     initialized_ = true;
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    startup::Mark("common controls");
 
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
@@ -125,10 +127,17 @@ void Application::Run()
         mainForm_->Show();
         mainWindow_ = mainForm_->Handle();
     }
+    startup::Mark("shown");
+    bool idleMarked = !startup::Recording();
     MSG msg;
     while (!terminated_) {
         if (mainWindow_ && !IsWindow(mainWindow_))
             break;
+        // The first empty queue: every paint of the shown window is done.
+        if (!idleMarked && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            startup::Mark("idle");
+            idleMarked = true;
+        }
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             terminated_ = true;

@@ -176,6 +176,12 @@ void Form::FillCreateParams(CreateParams& params)
     SIZE outer = OuterSize();
     params.width = outer.cx;
     params.height = outer.cy;
+    // Made where showing puts it, so that showing moves nothing.
+    if (position_ == poScreenCenter && !Visible()) {
+        CentreOnScreen();
+        params.x = left_;
+        params.y = top_;
+    }
     params.parent = nullptr;
     // Secondary forms stay above the main form and share its task-bar button.
     Form* main = Application::Instance().MainForm();
@@ -208,9 +214,11 @@ void Form::AfterConstruction()
     if (created_)
         return;
     created_ = true;
+    // A hidden form without a creation handler gets its window when first needed.
+    if (!OnCreate)
+        return;
     HandleNeeded();
-    if (OnCreate)
-        OnCreate();
+    OnCreate();
 }
 
 void Form::Show()
@@ -220,14 +228,18 @@ void Form::Show()
         SetForegroundWindow(Handle());
         return;
     }
-    if (position_ == poScreenCenter) {
-        const int x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
-        const int y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
-        SetBounds(x < 0 ? 0 : x, y < 0 ? 0 : y, width_, height_);
-    }
+    if (position_ == poScreenCenter)
+        CentreOnScreen();
     if (OnShow)
         OnShow();
     SetVisible(true);
+}
+
+void Form::CentreOnScreen()
+{
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
+    SetBounds(x < 0 ? 0 : x, y < 0 ? 0 : y, width_, height_);
 }
 
 void Form::Hide()

@@ -1,5 +1,6 @@
 // A top-level window. A form's layout code sets its properties and creates its controls
-// inside a LoadingScope; when loading ends the window is made and OnCreate runs once.
+// inside a LoadingScope; when loading ends OnCreate runs once, with the window made for it.
+// A form without OnCreate makes its window when first needed (shown, or its Handle asked).
 #pragma once
 
 #include <windows.h>
@@ -65,7 +66,7 @@ public:
     // The control that has (or last had) the focus in this form.
     WinControl* ActiveControl() const;
 
-    // Makes the window and runs OnCreate, once; loading ends with it, and the
+    // Runs OnCreate once, making the window for it first; loading ends with it, and the
     // application's CreateForm calls it for forms built without a LoadingScope.
     void AfterConstruction();
 
@@ -89,6 +90,7 @@ private:
     SIZE OuterSize() const;
     SIZE FrameSize() const;
     void ApplyClientSize();
+    void CentreOnScreen();
     void RestoreFocus();
 
     FormBorderStyle borderStyle_ = bsSizeable;

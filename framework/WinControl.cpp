@@ -84,8 +84,12 @@ void WinControl::CreateHandle()
     p.width = width_;
     p.height = height_;
     p.caption = Widen(Caption());
-    if (parent_)
+    if (parent_) {
         p.parent = parent_->Handle();
+        // Making the parent's window makes its children's too: this one may exist now.
+        if (handle_)
+            return;
+    }
     if (Visible())
         p.style |= WS_VISIBLE;
     if (!Enabled())

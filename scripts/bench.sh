@@ -13,8 +13,8 @@ done
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start
-echo "== start-up (program, plain Win32 reference with the same controls, minimal window)"
-wine build-win/StartupHarness.exe --runs "${XP_STARTUP_RUNS:-21}" build-win/XpTableEditor.exe \
+echo "== start-up (program, plain Win32 reference with the same controls, minimal window), and where the time goes"
+wine build-win/StartupHarness.exe --runs "${XP_STARTUP_RUNS:-31}" build-win/XpTableEditor.exe \
   build-win/ReferenceWindow.exe build-win/MinimalWindow.exe
 echo "== full repaint"
 wine build-win/RepaintHarness.exe 200

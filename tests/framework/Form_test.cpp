@@ -107,6 +107,35 @@ TEST(Form, LoadingDefersWindowsAndRunsLoadedOncePerComponentThenOnCreate)
     EXPECT_EQ(form->createCalls, 1);
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// A form without a creation handler makes its window when first needed: here for a child
+// asked for its own first, which is then made once, not again with the form's children.
+TEST(Form, WithoutOnCreateMakesItsWindowWhenFirstNeeded)
+{
+    fw::Form form;
+    std::vector<Probe*> probes;
+    {
+        fw::LoadingScope loading(form);
+        for (int i = 0; i < 2; ++i) {
+            probes.push_back(new Probe(&form));
+            probes.back()->SetParent(&form);
+            probes.back()->SetBounds(10, 10 + 30 * i, 100, 25);
+        }
+    }
+    EXPECT_FALSE(form.HandleAllocated());
+    const HWND second = probes[1]->Handle();
+    ASSERT_TRUE(form.HandleAllocated());
+    EXPECT_EQ(GetParent(second), form.Handle());
+    int windows = 0;
+    EnumChildWindows(form.Handle(), CountWindow, reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, 2) << "one window per control";
+}
+
 TEST(Form, ClientSizeFixedBorderAndScreenCentre)
 {
     std::vector<std::string> log;

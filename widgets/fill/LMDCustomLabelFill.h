@@ -2,8 +2,12 @@
 // text colour, while everything around the letters is left as it was.
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 
+#include "framework/Gdi.h"
 #include "widgets/fill/LMDCanvasPixels.h"
 #include "widgets/fill/LMDCustomLabel.h"
 #include "widgets/fill/LMDFillObject.h"
@@ -35,10 +39,18 @@ protected:
 private:
     void PaintFilled(fw::Canvas& canvas);
     void PaintFillImage(fw::Canvas& canvas, int width, int height) const;
+    std::span<const std::uint32_t> FillImage(int width, int height, std::uint32_t font);
     void PaintFilledOffScreen(HDC dc, const RECT& area);
     void PaintFilledInPlace(fw::Canvas& canvas, const RECT& area, const lmd::CanvasPixels& pixels);
 
     TLMDFillObject fillObject_;
     fw::Color brushBackColor_ = fw::clBtnFace;
     bool painting_ = false;
+    // The last fill image (FillImage), the letters' colour it was made for, and whether the
+    // fill has stayed as it was since.
+    std::unique_ptr<fw::DibSection> fillImage_;
+    std::uint32_t fillFont_ = 0;
+    bool fillKept_ = false;
+    // What lies under the label, for paints on canvases whose pixels are not at hand.
+    std::unique_ptr<fw::DibSection> offScreen_;
 };

@@ -254,6 +254,40 @@ TEST_F(LabelFillTest, FilledAndPlainPaints)
     }
 }
 
+// A gradient's image is kept from one paint to the next: a new gradient or a new size
+// shows at the next paint all the same.
+TEST_F(LabelFillTest, KeptGradientGivesWayToANewFillOrSize)
+{
+    const std::uint32_t ink = GetSysColor(COLOR_WINDOWTEXT);
+    const struct {
+        const char* name;
+        Step step;
+        fw::Color shown, gone;
+    } cases[] = {
+        {"new gradient colours",
+         [](CountingLabel& l) {
+             l.FillObject().Gradient().SetColor(fw::clLime);
+             l.FillObject().Gradient().SetEndColor(fw::clLime);
+         },
+         fw::clLime, fw::clRed},
+        {"longer caption, wider label", [](CountingLabel& l) { l.SetCaption("Filled letters"); }, fw::clRed, ink},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        Label().FillObject().SetStyle(sfGradient);
+        Label().FillObject().Gradient().SetColor(fw::clRed);
+        Label().FillObject().Gradient().SetEndColor(fw::clRed);
+        fwtest::Drain();
+        c.step(Label());
+        fwtest::Drain();
+        std::map<std::uint32_t, int> colours = Colours();
+        EXPECT_GT(colours[c.shown], 20);
+        EXPECT_EQ(colours[c.gone], 0);
+        EXPECT_EQ(colours[ink], 0) << "every pixel of the text colour shows the fill";
+    }
+}
+
 TEST_F(LabelFillTest, LoadingAndFontRules)
 {
     // While loading nothing reacts; when loading ends the caption decides the size.
