@@ -54,6 +54,8 @@ int ReportWrite(Console& console, Language language, const game::WriteResult& re
                 Printable(game::QuotedLabels(lacking, say(Message::AndWord), say(Message::MoreWord))) + "; " +
                 say(Message::BackupKeepsThem) + "\n";
     console.Out(text);
+    if (result.replaceWarning)
+        Report(console, kSuccess, say(Message::ReplaceWarning) + " " + InOutErrorText(*result.replaceWarning, language));
     if (result.flushFailure)
         Report(console, kSuccess, say(Message::FlushWarning) + " " + InOutErrorText(*result.flushFailure, language));
     return kSuccess;

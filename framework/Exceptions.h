@@ -20,6 +20,8 @@ private:
 class EInOutError : public Exception {
 public:
     explicit EInOutError(int code);
+    // A failure with a text of its own in place of the code's.
+    EInOutError(int code, std::string message) : Exception(std::move(message)), code_(code) {}
     int ErrorCode() const { return code_; }
     // "File access denied" for 5, "I/O error 32" for 32, and so on.
     static std::string TextFor(int code);
