@@ -257,28 +257,6 @@ TEST(XpBonusWriter, SuccessBoxIsOwnedByTheApplicationWindow)
     DestroyWindow(mainLike);
 }
 
-TEST(XpBonusWriter, TheWritersOwnFailuresInTheFailureBox)
-{
-    const game::WriterBusy busy;
-    const game::ReplaceUnsure unsure(64, game::Path(L"C:\\g\\xpbonus-backup\\b.2da"));
-    const fw::EInOutError other(fw::kIoAccessDenied);
-    struct Case {
-        const fw::EInOutError& failure;
-        std::string text;
-    } cases[] = {
-        {busy, std::string("Таблицу опыта этой игры сейчас записывает другая программа; ничего не изменено, повторите "
-                           "чуть позже"_cp1251)},
-        {unsure, std::string("I/O error 64. Заменена ли таблица, узнать нельзя; прежняя таблица сохранена в: "
-                             "C:\\g\\xpbonus-backup\\b.2da"_cp1251)},
-        {other, "File access denied"},
-    };
-    for (const Case& c : cases) {
-        fw::EInOutError shown = WindowFailure(c.failure);
-        EXPECT_EQ(shown.Message(), c.text);
-        EXPECT_EQ(shown.ErrorCode(), c.failure.ErrorCode());
-    }
-}
-
 // A replace that raised yet happened: the success box, with the warning and its icon.
 TEST(XpBonusWriter, AReplaceThatRaisedYetHappenedIsASuccessWithAWarning)
 {

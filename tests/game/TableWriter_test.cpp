@@ -267,7 +267,8 @@ TEST(TableWriter, AWriteFailedAtAnyCallReplacesAllOrNothing)
                 // Only the lock's file stays, and the back-up of a replace that was tried.
                 std::vector<std::string> left = Names(game.path);
                 std::erase(left, "xpbonus.lock");
-                if (std::any_of(files.calls.begin(), files.calls.end(), [](const std::string& c) { return c.starts_with("replace "); })) {
+                auto replace = [](const std::string& c) { return c.starts_with("replace "); };
+                if (std::any_of(files.calls.begin(), files.calls.end(), replace)) {
                     EXPECT_EQ(Names(game.path / "xpbonus-backup").size(), 1u);
                 } else {
                     EXPECT_EQ(left, before) << "a folder the write made is left";
@@ -459,7 +460,7 @@ TEST(TableWriter, TheTableAndItsBackupKeepTheModeOfTheTableReplaced)
         {"a first table: the umask's", -1, 0640},
     };
     mode_t umaskBefore = ::umask(027);
-    auto modeOf = [](const game::Path& file) { return static_cast<int>(fs::status(file.native()).permissions() & fs::perms::mask); };
+    auto modeOf = [](const game::Path& file) { return int(fs::status(file.native()).permissions() & fs::perms::mask); };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GameFolder game;
