@@ -257,6 +257,18 @@ TEST(XpBonusWriter, SuccessBoxIsOwnedByTheApplicationWindow)
     DestroyWindow(mainLike);
 }
 
+// Another writer at work, and a replace that may not have happened, which names the back-up.
+TEST(XpBonusWriter, TheWritersOwnFailuresInTheFailureBox)
+{
+    const game::WriterBusy busy;
+    const game::ReplaceUnsure unsure(64, game::Path(L"C:\\g\\b.2da"));
+    EXPECT_EQ(WindowFailure(busy).Message(), std::string("Таблицу опыта этой игры сейчас записывает другая программа; "
+                                                         "ничего не изменено, повторите чуть позже"_cp1251));
+    EXPECT_EQ(WindowFailure(unsure).Message(), std::string("I/O error 64. Заменена ли таблица, узнать нельзя; прежняя "
+                                                           "таблица сохранена в: C:\\g\\b.2da"_cp1251));
+    EXPECT_EQ(WindowFailure(unsure).ErrorCode(), 64);
+}
+
 // A replace that raised yet happened: the success box, with the warning and its icon.
 TEST(XpBonusWriter, AReplaceThatRaisedYetHappenedIsASuccessWithAWarning)
 {
