@@ -23,13 +23,14 @@ writer() {
   for ((m = 0, v = 1000 + $1 * M; m < M; m++, v++)); do
     if LC_ALL=C.UTF-8 "${run[@]}" write "$at" --locks 0 --traps 0 --scrolls "0:$v" >/dev/null 2>"$work/err.$v"; then
       echo "$v" >>"$work/written.$1"
-    else
-      grep -q "another program is writing" "$work/err.$v" || echo "table $v: $(cat "$work/err.$v")" >&2
+    elif grep -q "another program is writing" "$work/err.$v"; then
       echo "$v" >>"$work/refused"
+    else
+      echo "table $v: $(cat "$work/err.$v")" >>"$work/errors"
     fi
   done
 }
-touch "$work/refused"
+touch "$work/refused" "$work/errors"
 for ((k = 0; k < K; k++)); do touch "$work/written.$k" && writer "$k" & done
 wait
 
@@ -44,6 +45,7 @@ fail() { echo "xptable race test: $*" >&2; failures=$((failures + 1)); }
 sort "$work"/written.* >"$work/written"
 grep -v none "$work/chain" | sort >"$work/kept"
 written=$(wc -l <"$work/written") kept=$(comm -12 "$work/written" "$work/kept" | wc -l) refused=$(wc -l <"$work/refused")
+[ ! -s "$work/errors" ] || fail "writes failed: $(head -3 "$work/errors")"
 [ -z "$(uniq -d "$work/kept")" ] || fail "tables kept twice: $(uniq -d "$work/kept" | head -3 | tr '\n' ' ')"
 [ -z "$(comm -13 "$work/written" "$work/kept")" ] || fail "tables kept that no write reported"
 for ((k = 0; k < K; k++)); do
