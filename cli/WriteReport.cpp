@@ -55,7 +55,8 @@ int ReportWrite(Console& console, Language language, const game::WriteResult& re
                 say(Message::BackupKeepsThem) + "\n";
     console.Out(text);
     if (result.replaceWarning)
-        Report(console, kSuccess, say(Message::ReplaceWarning) + " " + InOutErrorText(*result.replaceWarning, language));
+        Report(console, kSuccess,
+               say(Message::ReplaceWarning) + " " + InOutErrorText(*result.replaceWarning, language));
     if (result.flushFailure)
         Report(console, kSuccess, say(Message::FlushWarning) + " " + InOutErrorText(*result.flushFailure, language));
     return kSuccess;

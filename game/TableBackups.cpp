@@ -141,7 +141,8 @@ std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
     // make); an earlier version's names after them, by time and count within the second.
     auto key = [](const std::pair<ParsedName, Backup>& entry) {
         const ParsedName& p = entry.first;
-        std::string_view number = p.numbered ? p.number : std::string_view(), count = p.numbered ? std::string_view() : p.number;
+        std::string_view number = p.numbered ? p.number : std::string_view();
+        std::string_view count = p.numbered ? std::string_view() : p.number;
         return std::make_tuple(p.numbered, number.size(), number, p.stamp, count.size(), count, entry.second.path);
     };
     std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });

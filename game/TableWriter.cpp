@@ -231,7 +231,8 @@ std::optional<WriterLock> LockUnlessHeld(FileSystem& files, const Path& gameFold
 // file, or the removed table) is gone, it happened all the same: the code is returned for a
 // warning. Otherwise, or when that cannot be asked, it may not have: ReplaceUnsure. The
 // back-up stays either way; a temporary file still there is ours to remove.
-int HappenedDespite(FileSystem& files, const fw::EInOutError& failure, const Path& gone, bool discard, const Path& backup)
+int HappenedDespite(FileSystem& files, const fw::EInOutError& failure, const Path& gone, bool discard,
+                    const Path& backup)
 {
     try {
         if (files.KindOf(gone, Links::Kept) == EntryKind::Missing)
