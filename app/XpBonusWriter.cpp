@@ -112,26 +112,24 @@ fw::EInOutError WindowFailure(const fw::EInOutError& failure)
     return failure;
 }
 
-void ShowWriteSuccess(std::optional<int> replaceWarning)
+void ShowWriteSuccess(bool replaceWarning)
 {
-    std::string text = std::string("Файл таблицы опыта успешно создан!"_cp1251);
-    if (replaceWarning)
-        text += std::string("\r\nСистема сообщила о сбое (ошибка ввода-вывода "_cp1251) + std::to_string(*replaceWarning) +
-                std::string("), но файл заменён."_cp1251);
+    std::string_view text = replaceWarning ? "Файл таблицы опыта успешно создан!\r\nСистема сообщила о сбое при "
+                                             "замене, но файл заменён."_cp1251
+                                           : "Файл таблицы опыта успешно создан!"_cp1251;
     // Owned by the application's hidden window; the main window stays enabled.
-    fw::Application::Instance().ShowMessageBox(text, "", MB_OK | (replaceWarning ? MB_ICONWARNING : MB_ICONINFORMATION),
+    fw::Application::Instance().ShowMessageBox(std::string(text), "",
+                                               MB_OK | (replaceWarning ? MB_ICONWARNING : MB_ICONINFORMATION),
                                                fw::Application::BoxOthers::Enabled);
 }
 
 void WriteXpBonus(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
 {
-    std::optional<int> warning;
+    bool warning = false;
     try {
-        warning = WriteXpBonusFile(gameFolder, cells, files).replaceWarning;
-    } catch (const game::WriterBusy& e) {
-        throw WindowFailure(e);
-    } catch (const game::ReplaceUnsure& e) {
-        throw WindowFailure(e);
+        warning = WriteXpBonusFile(gameFolder, cells, files).replaceWarning.has_value();
+    } catch (const fw::EInOutError& e) {
+        throw WindowFailure(e);  // the failure box shows only the text
     }
     ShowWriteSuccess(warning);
 }

@@ -32,6 +32,6 @@ void WriteXpBonus(const std::string& gameFolder, CellAccess& cells, game::FileSy
 
 // "Файл таблицы опыта успешно создан!" with an empty caption, owned by the application's
 // window; with a warning and its icon when the replace raised yet happened.
-void ShowWriteSuccess(std::optional<int> replaceWarning = std::nullopt);
+void ShowWriteSuccess(bool replaceWarning = false);
 
 }  // namespace app

@@ -147,7 +147,7 @@ private:
     {
         const game::Path folder = game::FromUtf8(game_);
         // The back-up is chosen and put back under one hold of the lock: no write comes between.
-        game::WriterLock lock(game::PlatformFiles(), folder);
+        auto lock = game::LockWriters(game::PlatformFiles(), folder);
         game::WriteOptions options;
         options.lockHeld = true;
         std::vector<game::Backup> backups = game::ListBackups(game::PlatformFiles(), folder);

@@ -70,9 +70,9 @@ private:
     int WriteChoices(const std::array<Choice, game::kTableRows>& choices, const game::Path& folder, Console& console, Language language)
     {
         // The current values are read and the table replaced under one hold of the lock.
-        std::optional<game::WriterLock> lock;
+        std::unique_ptr<game::HeldLock> lock;
         if (!dryRun_)
-            lock.emplace(game::PlatformFiles(), folder);
+            lock = game::LockWriters(game::PlatformFiles(), folder);
         std::optional<game::TableReading> current;
         for (int i = 0; i < int(game::kTableRows); ++i) {
             if (choices[i].listIndex)

@@ -302,12 +302,10 @@ public:
         if (h == INVALID_HANDLE_VALUE)
             RaiseLastError();
         auto lock = std::make_unique<Win32Lock>(h);
-        if (GetFileType(h) != FILE_TYPE_DISK)
-            throw fw::EInOutError(fw::kIoAccessDenied);
         // Polled, with pauses growing to 20 ms, as LockFileEx waits without a time limit.
-        const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(waitMilliseconds);
+        const DWORD start = GetTickCount();
         for (DWORD pause = 1; !TryLock(h); pause = pause < 20 ? pause * 2 : 20) {
-            if (GetTickCount64() >= until)
+            if (GetTickCount() - start >= static_cast<DWORD>(waitMilliseconds))
                 return nullptr;
             Sleep(pause);
         }

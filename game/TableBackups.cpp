@@ -35,6 +35,11 @@ std::string Significant(std::string_view digits)
     return std::string(first == std::string_view::npos ? std::string_view() : digits.substr(first));
 }
 
+bool Below(const std::string& a, const std::string& b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
 std::string PlusOne(std::string digits)
 {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -117,9 +122,8 @@ std::string NextBackupNumber(const std::vector<std::string>& names)
     std::string highest;
     for (const std::string& name : names)
         if (auto parsed = Parse(name); parsed && parsed->numbered)
-            highest = std::max(highest, parsed->number, [](const std::string& a, const std::string& b) {
-                return std::make_pair(a.size(), std::string_view(a)) < std::make_pair(b.size(), std::string_view(b));
-            });
+            if (Below(highest, parsed->number))
+                highest = parsed->number;
     return PlusOne(highest);
 }
 
@@ -139,13 +143,17 @@ std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
             found.push_back({*parsed, Backup{folder / entry.name, parsed->marker, entry.kind}});
     // Numbered names by their number (the time only breaks a tie two writers at once could
     // make); an earlier version's names after them, by time and count within the second.
-    auto key = [](const std::pair<ParsedName, Backup>& entry) {
-        const ParsedName& p = entry.first;
-        std::string_view number = p.numbered ? p.number : std::string_view();
-        std::string_view count = p.numbered ? std::string_view() : p.number;
-        return std::make_tuple(p.numbered, number.size(), number, p.stamp, count.size(), count, entry.second.path);
+    auto newer = [](const std::pair<ParsedName, Backup>& x, const std::pair<ParsedName, Backup>& y) {
+        const ParsedName &a = x.first, &b = y.first;
+        if (a.numbered != b.numbered)
+            return a.numbered;
+        if (a.numbered && a.number != b.number)
+            return Below(b.number, a.number);
+        if (a.stamp != b.stamp)
+            return a.stamp > b.stamp;
+        return a.number != b.number ? Below(b.number, a.number) : x.second.path > y.second.path;
     };
-    std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });
+    std::sort(found.begin(), found.end(), newer);
     std::vector<Backup> backups;
     for (auto& entry : found)
         backups.push_back(std::move(entry.second));

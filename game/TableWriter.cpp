@@ -219,12 +219,9 @@ FileSystem& FilesOf(const WriteOptions& options)
     return options.files ? *options.files : PlatformFiles();
 }
 
-std::optional<WriterLock> LockUnlessHeld(FileSystem& files, const Path& gameFolder, const WriteOptions& options)
+std::unique_ptr<HeldLock> LockUnlessHeld(FileSystem& files, const Path& gameFolder, const WriteOptions& options)
 {
-    std::optional<WriterLock> lock;
-    if (!options.lockHeld)
-        lock.emplace(files, gameFolder, options.lockWait);
-    return lock;
+    return options.lockHeld ? nullptr : LockWriters(files, gameFolder, options.lockWait);
 }
 
 // The replace or removal raised `failure`. When what it takes away (`gone`: the temporary
@@ -246,12 +243,6 @@ int HappenedDespite(FileSystem& files, const fw::EInOutError& failure, const Pat
 
 }  // namespace
 
-ReplaceUnsure::ReplaceUnsure(int code, Path backup)
-    : EInOutError(code), backup_(std::move(backup)),
-      detail_(Message() + "; the table before this write is kept in " + ToUtf8(backup_))
-{
-}
-
 WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const WriteOptions& options)
 {
     FileSystem& files = FilesOf(options);
@@ -261,7 +252,7 @@ WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const 
     if (!leftovers.Empty())
         leftovers.Add(gameFolder / kWriterLockName);
     // Let go before the leftovers are removed: declared after them.
-    std::optional<WriterLock> lock = LockUnlessHeld(files, gameFolder, options);
+    std::unique_ptr<HeldLock> lock = LockUnlessHeld(files, gameFolder, options);
     Target target = PrepareTarget(files, gameFolder, true, leftovers);
     std::optional<std::string> old;
     if (target.fileExists)
@@ -302,7 +293,7 @@ WriteResult RemoveTable(const Path& gameFolder, const WriteOptions& options)
 {
     FileSystem& files = FilesOf(options);
     Leftovers leftovers(files);
-    std::optional<WriterLock> lock = LockUnlessHeld(files, gameFolder, options);
+    std::unique_ptr<HeldLock> lock = LockUnlessHeld(files, gameFolder, options);
     Target target = PrepareTarget(files, gameFolder, false, leftovers);
     WriteResult result;
     result.target = target.file;

@@ -3,7 +3,7 @@
 // disk, the table it replaces kept in the back-up folder (flushed with its folder), then one
 // atomic replace, and the folder flushed after it.
 //
-// One writer at a time: each holds the game folder's WriterLock from before it reads the
+// One writer at a time: each holds the game folder's lock (LockWriters) from before it reads the
 // table to the flush after the replace.
 //
 // A failure before the replace raises fw::EInOutError; then nothing is replaced, and what
@@ -39,7 +39,7 @@ struct WriteOptions {
     FileSystem* files = nullptr;
     // How long another writer of the same game is waited for.
     int lockWait = kWriterWaitMilliseconds;
-    // The caller holds the game folder's WriterLock already (a restore choosing its back-up).
+    // The caller holds the game folder's lock already (a restore choosing its back-up).
     bool lockHeld = false;
 };
 
@@ -59,13 +59,11 @@ struct WriteResult {
 // old one or the new one. The back-up made before it is kept and named here.
 class ReplaceUnsure : public fw::EInOutError {
 public:
-    ReplaceUnsure(int code, Path backup);
+    ReplaceUnsure(int code, Path backup) : EInOutError(code), backup_(std::move(backup)) {}
     const Path& Backup() const { return backup_; }
-    const char* what() const noexcept override { return detail_.c_str(); }
 
 private:
     Path backup_;
-    std::string detail_;
 };
 
 // The next piece of the new table, or nothing at the end. Pieces are asked for one by one

@@ -2,16 +2,12 @@
 
 namespace game {
 
-const char* WriterBusy::what() const noexcept
+std::unique_ptr<HeldLock> LockWriters(FileSystem& files, const Path& gameFolder, int waitMilliseconds)
 {
-    return "another program is writing this game's table; nothing was changed";
-}
-
-WriterLock::WriterLock(FileSystem& files, const Path& gameFolder, int waitMilliseconds)
-    : held_(files.LockFile(gameFolder / kWriterLockName, waitMilliseconds))
-{
-    if (!held_)
+    std::unique_ptr<HeldLock> held = files.LockFile(gameFolder / kWriterLockName, waitMilliseconds);
+    if (!held)
         throw WriterBusy();
+    return held;
 }
 
 }  // namespace game

@@ -22,16 +22,11 @@ inline constexpr int kIoLockHeld = 33;
 class WriterBusy : public fw::EInOutError {
 public:
     WriterBusy() : EInOutError(kIoLockHeld) {}
-    const char* what() const noexcept override;
 };
 
-class WriterLock {
-public:
-    // Raises WriterBusy when another writer still holds the lock after `waitMilliseconds`.
-    WriterLock(FileSystem& files, const Path& gameFolder, int waitMilliseconds = kWriterWaitMilliseconds);
-
-private:
-    std::unique_ptr<HeldLock> held_;
-};
+// The game folder's lock, held until dropped. Raises WriterBusy when another writer still
+// holds it after `waitMilliseconds`.
+std::unique_ptr<HeldLock> LockWriters(FileSystem& files, const Path& gameFolder,
+                                      int waitMilliseconds = kWriterWaitMilliseconds);
 
 }  // namespace game

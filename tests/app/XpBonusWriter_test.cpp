@@ -283,8 +283,8 @@ TEST(XpBonusWriter, AReplaceThatRaisedYetHappenedIsASuccessWithAWarning)
     WriteXpBonus(scratch.Narrow(), cells, files);
     const auto& seen = watcher.Seen();
     ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.text, fw::Widen(std::string("Файл таблицы опыта успешно создан!\r\nСистема сообщила о сбое (ошибка "
-                                               "ввода-вывода 64), но файл заменён."_cp1251)));
+    EXPECT_EQ(seen.text, fw::Widen(std::string("Файл таблицы опыта успешно создан!\r\nСистема сообщила о сбое при "
+                                               "замене, но файл заменён."_cp1251)));
     EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
 }
 

@@ -390,7 +390,7 @@ TEST(TableWriter, OneWriterAtATimePerGameFolder)
     game::WriteOptions options = FixedClock();
     options.lockWait = 50;
     {
-        game::WriterLock first(game::PlatformFiles(), game.path);
+        auto first = game::LockWriters(game::PlatformFiles(), game.path);
         EXPECT_THROW(game::WriteTable(game.path, kNew, options), game::WriterBusy);
         EXPECT_THROW(game::RemoveTable(game.path, options), game::WriterBusy);
         EXPECT_EQ(Names(game.path), WithLock({"override"}));
