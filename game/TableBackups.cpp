@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
-#include <tuple>
 
 #include "game/Spellings.h"
 
