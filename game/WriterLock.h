@@ -1,7 +1,8 @@
 // One writer at a time per game folder, across processes and across the window and the
 // command: a lock on the file xpbonus.lock in the game folder, held from reading the table
-// to the flush after its replace. The file stays (empty) once made; the system lets go of
-// the lock when its process ends, so none is ever left to clear by hand.
+// to the flush after its replace. The file stays (empty) once made, unless a failed write
+// made the game folder itself; the system lets go of the lock when its process ends, so
+// none is ever left to clear by hand.
 #pragma once
 
 #include <memory>
