@@ -8,7 +8,6 @@
 #include "framework/Cp1251Literal.h"
 #include "framework/Exceptions.h"
 #include "game/Paths.h"
-#include "game/TableWriter.h"
 
 namespace app {
 
@@ -82,7 +81,7 @@ std::wstring OverrideFolderFor(const std::string& gameFolder)
     return FullPath(base + game::FromUtf8(game::kOverrideFolderName).native());
 }
 
-std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
+game::WriteResult WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
 {
     game::Path game = GameFolderOf(OverrideFolderFor(gameFolder));
     // Each line is built as the file takes it, so a failure leaves the rows after it untouched.
@@ -97,20 +96,42 @@ std::wstring WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, 
     options.files = &files;
     // Once the table is replaced the write has succeeded, even if its folder could not be
     // flushed afterwards: the success box says what the player needs to know.
-    return game::WriteTable(game, lines, options).target.native();
+    return game::WriteTable(game, lines, options);
 }
 
-void ShowWriteSuccess()
+fw::EInOutError WindowFailure(const fw::EInOutError& failure)
 {
+    if (dynamic_cast<const game::WriterBusy*>(&failure))
+        return fw::EInOutError(failure.ErrorCode(), std::string("Таблицу опыта этой игры сейчас записывает другая "
+                                                                "программа; ничего не изменено, повторите чуть позже"_cp1251));
+    if (const auto* unsure = dynamic_cast<const game::ReplaceUnsure*>(&failure))
+        return fw::EInOutError(failure.ErrorCode(),
+                               fw::FailureBoxText(failure.Message()) +
+                                   std::string(" Заменена ли таблица, узнать нельзя; прежняя таблица сохранена в: "_cp1251) +
+                                   fw::Narrow(unsure->Backup().native()));
+    return failure;
+}
+
+void ShowWriteSuccess(bool replaceWarning)
+{
+    std::string_view text = replaceWarning ? "Файл таблицы опыта успешно создан!\r\nСистема сообщила о сбое при "
+                                             "замене, но файл заменён."_cp1251
+                                           : "Файл таблицы опыта успешно создан!"_cp1251;
     // Owned by the application's hidden window; the main window stays enabled.
-    fw::Application::Instance().ShowMessageBox(std::string("Файл таблицы опыта успешно создан!"_cp1251), "",
-                                               MB_OK | MB_ICONINFORMATION, fw::Application::BoxOthers::Enabled);
+    fw::Application::Instance().ShowMessageBox(std::string(text), "",
+                                               MB_OK | (replaceWarning ? MB_ICONWARNING : MB_ICONINFORMATION),
+                                               fw::Application::BoxOthers::Enabled);
 }
 
-void WriteXpBonus(const std::string& gameFolder, CellAccess& cells)
+void WriteXpBonus(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
 {
-    WriteXpBonusFile(gameFolder, cells);
-    ShowWriteSuccess();
+    bool warning = false;
+    try {
+        warning = WriteXpBonusFile(gameFolder, cells, files).replaceWarning.has_value();
+    } catch (const fw::EInOutError& e) {
+        throw WindowFailure(e);  // the failure box shows only the text
+    }
+    ShowWriteSuccess(warning);
 }
 
 }  // namespace app

@@ -146,6 +146,10 @@ private:
     int PutBack(Console& console, Language language)
     {
         const game::Path folder = game::FromUtf8(game_);
+        // The back-up is chosen and put back under one hold of the lock: no write comes between.
+        auto lock = game::LockWriters(game::PlatformFiles(), folder);
+        game::WriteOptions options;
+        options.lockHeld = true;
         std::vector<game::Backup> backups = game::ListBackups(game::PlatformFiles(), folder);
         // The newest is the newest that can be put back; a name is taken as it is.
         auto found = std::find_if(backups.begin(), backups.end(), [&](const game::Backup& b) {
@@ -164,7 +168,8 @@ private:
             bytes = game::PlatformFiles().ReadWhole(found->path, game::kMaxTableSize);
             laterRows = game::ReadTableBytes(bytes, {}).laterRows;
         }
-        game::WriteResult result = found->marker ? game::RemoveTable(folder) : game::WriteTable(folder, bytes);
+        game::WriteResult result =
+            found->marker ? game::RemoveTable(folder, options) : game::WriteTable(folder, bytes, options);
         const std::string target = game::ToUtf8(result.target);
         const std::string done = found->marker
                                      ? std::string(Say(Message::Removed, language)) + " " + target

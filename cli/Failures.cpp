@@ -6,6 +6,7 @@
 #include "cli/SystemErrorText.h"
 #include "game/FileSystem.h"
 #include "game/Spellings.h"
+#include "game/TableWriter.h"
 
 namespace cli {
 
@@ -17,7 +18,11 @@ int Report(Console& console, ExitCode code, const std::string& what)
 
 std::string FileFailureText(const std::string& place, const fw::EInOutError& error, Language language)
 {
+    if (dynamic_cast<const game::WriterBusy*>(&error))
+        return place + ": " + std::string(Say(Message::WriterBusy, language));
     std::string line = place + ": " + FailureReason(error, language);
+    if (const auto* unsure = dynamic_cast<const game::ReplaceUnsure*>(&error))
+        line += " " + std::string(Say(Message::KeptDespite, language)) + " " + game::ToUtf8(unsure->Backup());
     // Which spellings clash is what the user needs to mend it.
     if (const auto* conflict = dynamic_cast<const game::SpellingConflict*>(&error))
         for (const game::Path& path : conflict->Spellings())

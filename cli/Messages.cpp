@@ -115,6 +115,12 @@ constexpr Entry kEntries[] = {
     {Message::FlushWarning, "warning: the table is replaced, but its folder could not be flushed to the disk:",
      "предупреждение: таблица заменена, но её каталог не удалось сбросить на диск:"},
     {Message::OutputFailed, "cannot write the output", "не удаётся вывести результат"},
+    {Message::WriterBusy, "another program is writing this game's table; nothing was changed, try again in a moment",
+     "другая программа сейчас записывает таблицу этой игры; ничего не изменено, повторите чуть позже"},
+    {Message::ReplaceWarning, "warning: the system reported a failure, yet the change was made:",
+     "предупреждение: система сообщила о сбое, но изменение сделано:"},
+    {Message::KeptDespite, "Whether the table was changed cannot be told; the table before this write is kept in:",
+     "Изменена ли таблица, узнать нельзя; таблица, бывшая до этой записи, сохранена в:"},
 };
 
 constexpr bool InOrder()
@@ -122,7 +128,7 @@ constexpr bool InOrder()
     for (size_t i = 0; i < std::size(kEntries); ++i)
         if (static_cast<size_t>(kEntries[i].message) != i)
             return false;
-    return std::size(kEntries) == static_cast<size_t>(Message::OutputFailed) + 1;
+    return std::size(kEntries) == static_cast<size_t>(Message::KeptDespite) + 1;
 }
 static_assert(InOrder(), "one entry per message, in the enumeration's order");
 

@@ -21,7 +21,7 @@ enum class Message {
     NotAChoice, EmptyValue, NotDigits, TooLong, TooMany, CurrentRefused, GiveChoice, NotAFolder,
     NotABackupName, NoBackup, Written, KeptIn, KeptMarker, Unchanged, Restored, Removed, NoTable, NoBackups,
     NotAGame, NotRegular, AFolder, ALink, APipeOrDevice, NotRestored, EmptyBackupName, RowsLeftOut, AndWord, MoreWord,
-    BackupKeepsThem, FlushWarning, OutputFailed,
+    BackupKeepsThem, FlushWarning, OutputFailed, WriterBusy, ReplaceWarning, KeptDespite,
 };
 
 std::string_view Say(Message message, Language language);

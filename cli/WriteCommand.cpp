@@ -69,6 +69,10 @@ public:
 private:
     int WriteChoices(const std::array<Choice, game::kTableRows>& choices, const game::Path& folder, Console& console, Language language)
     {
+        // The current values are read and the table replaced under one hold of the lock.
+        std::unique_ptr<game::HeldLock> lock;
+        if (!dryRun_)
+            lock = game::LockWriters(game::PlatformFiles(), folder);
         std::optional<game::TableReading> current;
         for (int i = 0; i < int(game::kTableRows); ++i) {
             if (choices[i].listIndex)
@@ -83,7 +87,9 @@ private:
             console.Out(bytes);
             return kSuccess;
         }
-        game::WriteResult result = game::WriteTable(folder, bytes);
+        game::WriteOptions options;
+        options.lockHeld = true;
+        game::WriteResult result = game::WriteTable(folder, bytes, options);
         // The window's file has the three rows only.
         return ReportWrite(console, language, result,
                            std::string(Say(Message::Written, language)) + " " + game::ToUtf8(result.target), {});

@@ -55,6 +55,9 @@ int ReportWrite(Console& console, Language language, const game::WriteResult& re
                 Printable(game::QuotedLabels(lacking, say(Message::AndWord), say(Message::MoreWord))) + "; " +
                 say(Message::BackupKeepsThem) + "\n";
     console.Out(text);
+    if (result.replaceWarning)
+        Report(console, kSuccess,
+               say(Message::ReplaceWarning) + " " + FailureReason(*result.replaceWarning, language));
     if (result.flushFailure)
         Report(console, kSuccess, say(Message::FlushWarning) + " " + FailureReason(*result.flushFailure, language));
     return kSuccess;

@@ -65,3 +65,7 @@ endforeach()
 # The command end to end, on game folders made by scripts/make-game.sh.
 add_test(NAME xptable_end_to_end COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_test.sh $<TARGET_FILE:xptable>)
 set_tests_properties(xptable_end_to_end PROPERTIES ENVIRONMENT XP_NATIVE_BUILD=${CMAKE_BINARY_DIR})
+
+# Writers at once: 8 processes of the command, 25 tables each, on one game.
+add_test(NAME xptable_race COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_race_test.sh 8 25 native:$<TARGET_FILE:xptable>)
+set_tests_properties(xptable_race PROPERTIES TIMEOUT 300)

@@ -124,6 +124,10 @@ set(XP_NATIVE_BUILD "${CMAKE_SOURCE_DIR}/build-native" CACHE PATH "The native bu
 add_test(NAME xptable_wine_end_to_end
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_wine_test.sh $<TARGET_FILE:xptable> ${XP_NATIVE_BUILD}/xptable)
 set_tests_properties(xptable_wine_end_to_end PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+# Writers at once under Wine and natively on one game: the two builds' locks exclude each other.
+add_test(NAME xptable_wine_race
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/xptable_race_test.sh 4 5 wine:$<TARGET_FILE:xptable> native:${XP_NATIVE_BUILD}/xptable)
+set_tests_properties(xptable_wine_race PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 
 # Timing harnesses (console programs) and the windowed programs they time.
 get_property(WIN_BENCHMARKS GLOBAL PROPERTY XP_WIN_BENCHMARKS)

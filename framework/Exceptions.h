@@ -22,6 +22,8 @@ public:
     // `systemError`: the system's own error behind the code when the code only stands for
     // it (errno on POSIX, where the code is the Windows code it maps to), else 0.
     explicit EInOutError(int code, int systemError = 0);
+    // A failure with a text of its own in place of the code's.
+    EInOutError(int code, std::string message) : Exception(std::move(message)), code_(code), systemError_(0) {}
     int ErrorCode() const { return code_; }
     int SystemError() const { return systemError_; }
     // "File access denied" for 5, "I/O error 32" for 32, and so on.

@@ -42,6 +42,15 @@ public:
     // The data onto the disk: fsync / FlushFileBuffers.
     virtual void FlushToDisk() = 0;
     virtual void Close() = 0;
+    // POSIX: the permission bits of `file` onto this one, so a table replaced keeps who may
+    // read it. Nothing on Windows, where the folder's rights are inherited.
+    virtual void TakeModeOf(const Path& file) = 0;
+};
+
+// A lock taken by FileSystem::LockFile, held until dropped.
+class HeldLock {
+public:
+    virtual ~HeldLock() = default;
 };
 
 class FileSystem {
@@ -75,6 +84,13 @@ public:
     virtual std::string ReadWhole(const Path& file, std::size_t limit) = 0;
     // The entries of a folder, "." and ".." left out.
     virtual std::vector<FolderEntry> ListFolder(const Path& folder) = 0;
+    // An exclusive lock on the whole of `file`, created empty when missing and kept: every
+    // process locking it locks the same file. Another holder is waited for up to
+    // `waitMilliseconds`; null when it still holds the lock then. The system lets go when
+    // the holding process ends. POSIX: an open-file-description lock (fcntl); Windows: a
+    // byte-range lock (LockFileEx), which Wine mirrors as a POSIX lock, so the two exclude
+    // each other on one disk.
+    virtual std::unique_ptr<HeldLock> LockFile(const Path& file, int waitMilliseconds) = 0;
 };
 
 // The platform's own file system.

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 #include "framework/Exceptions.h"
@@ -158,9 +159,63 @@ public:
             Raise(Path());
     }
 
+    void TakeModeOf(const Path& file) override
+    {
+        struct stat info;
+        if (::stat(file.c_str(), &info) != 0)
+            Raise(file);
+        if (::fchmod(fd_, info.st_mode & 0777) != 0)
+            Raise(file);
+    }
+
 private:
     int fd_;
 };
+
+class PosixLock : public HeldLock {
+public:
+    explicit PosixLock(int fd) : fd_(fd) {}
+    ~PosixLock() override { ::close(fd_); }  // closing the description lets go of its lock
+    PosixLock(const PosixLock&) = delete;
+    PosixLock& operator=(const PosixLock&) = delete;
+
+private:
+    int fd_;
+};
+
+// An exclusive lock on the whole file without waiting: true when taken, false while another
+// holds it. Open-file-description locks where the system has them: they belong to this open
+// file alone, not to the process, and conflict with the POSIX locks other programs (Wine's
+// server among them) take on the same file.
+bool TryLock(int fd)
+{
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+#ifdef F_OFD_SETLK
+    int result = ::fcntl(fd, F_OFD_SETLK, &whole);
+#else
+    int result = ::fcntl(fd, F_SETLK, &whole);
+#endif
+    if (result == 0)
+        return true;
+    if (errno != EAGAIN && errno != EACCES && errno != EINTR)
+        Raise(Path());
+    return false;
+}
+
+long long MonotonicMilliseconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+void PauseMilliseconds(int milliseconds)
+{
+    timespec pause {milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+    ::nanosleep(&pause, nullptr);
+}
 
 class PosixFiles : public FileSystem {
 public:
@@ -280,6 +335,25 @@ public:
         }
         ::closedir(dir);
         return entries;
+    }
+
+    std::unique_ptr<HeldLock> LockFile(const Path& file, int waitMilliseconds) override
+    {
+        int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd < 0)
+            Raise(file);
+        auto lock = std::make_unique<PosixLock>(fd);
+        struct stat info;
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+            throw fw::EInOutError(fw::kIoAccessDenied);
+        // Polled, with pauses growing to 20 ms: a timed wait for a lock has no call of its own.
+        const long long until = MonotonicMilliseconds() + waitMilliseconds;
+        for (int pause = 1; !TryLock(fd); pause = pause < 20 ? pause * 2 : 20) {
+            if (MonotonicMilliseconds() >= until)
+                return nullptr;
+            PauseMilliseconds(pause);
+        }
+        return lock;
     }
 };
 

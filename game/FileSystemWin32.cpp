@@ -137,9 +137,34 @@ public:
             RaiseLastError(fw::kIoDiskFull);
     }
 
+    void TakeModeOf(const Path&) override {}
+
 private:
     HANDLE h_;
 };
+
+class Win32Lock : public HeldLock {
+public:
+    explicit Win32Lock(HANDLE h) : h_(h) {}
+    ~Win32Lock() override { CloseHandle(h_); }  // closing the handle lets go of its lock
+    Win32Lock(const Win32Lock&) = delete;
+    Win32Lock& operator=(const Win32Lock&) = delete;
+
+private:
+    HANDLE h_;
+};
+
+// An exclusive lock on every byte of the file, without waiting: true when taken, false while
+// another holds it.
+bool TryLock(HANDLE h)
+{
+    OVERLAPPED at{};
+    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &at))
+        return true;
+    if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING)
+        RaiseLastError();
+    return false;
+}
 
 class Win32Files : public FileSystem {
 public:
@@ -266,6 +291,25 @@ public:
         } while (FindNextFileW(h, &found));
         FindClose(h);
         return entries;
+    }
+
+    std::unique_ptr<HeldLock> LockFile(const Path& file, int waitMilliseconds) override
+    {
+        // Shared, so every writer opens the same file and waits on its lock; not through a link.
+        HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        auto lock = std::make_unique<Win32Lock>(h);
+        // Polled, with pauses growing to 20 ms, as LockFileEx waits without a time limit.
+        const DWORD start = GetTickCount();
+        for (DWORD pause = 1; !TryLock(h); pause = pause < 20 ? pause * 2 : 20) {
+            if (GetTickCount() - start >= static_cast<DWORD>(waitMilliseconds))
+                return nullptr;
+            Sleep(pause);
+        }
+        return lock;
     }
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
-#include <tuple>
 
 #include "game/Spellings.h"
 
@@ -12,7 +11,7 @@ namespace game {
 namespace {
 
 constexpr std::string_view kPrefix = "xpbonus-";
-constexpr std::size_t kMostNumberDigits = 15;
+constexpr std::size_t kLeastNumberDigits = 6;
 
 bool AllDigits(std::string_view text)
 {
@@ -25,6 +24,31 @@ std::string Padded(long long number, std::size_t width)
 {
     std::string digits = std::to_string(number);
     return std::string(digits.size() < width ? width - digits.size() : 0, '0') + digits;
+}
+
+// A number of any width as its digits without the zeros before it ("" for zero): compared by
+// length, then as text, it is ordered as the number is, and no planted name can overflow it.
+std::string Significant(std::string_view digits)
+{
+    std::size_t first = digits.find_first_not_of('0');
+    return std::string(first == std::string_view::npos ? std::string_view() : digits.substr(first));
+}
+
+bool Below(const std::string& a, const std::string& b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+std::string PlusOne(std::string digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return digits;
+        }
+        *it = '0';
+    }
+    return "1" + digits;
 }
 
 // "YYYYMMDD-HHMMSS" of a time.
@@ -41,7 +65,7 @@ bool IsStamp(std::string_view text)
 
 struct ParsedName {
     bool numbered = false;   // false: an earlier version's name, after the time alone
-    long long number = 0;    // the back-up's number, or the count within its second
+    std::string number;      // the back-up's number, or the count within its second: Significant()
     std::string stamp;
     bool marker = false;
 };
@@ -52,17 +76,17 @@ std::optional<ParsedName> ParseMiddle(std::string_view name)
     ParsedName parsed;
     std::size_t dash = name.find('-');
     std::string_view first = name.substr(0, dash);
-    if (dash != std::string_view::npos && first.size() >= 6 && first.size() <= kMostNumberDigits && AllDigits(first) &&
+    if (dash != std::string_view::npos && first.size() >= kLeastNumberDigits && AllDigits(first) &&
         IsStamp(name.substr(dash + 1))) {
         parsed.numbered = true;
-        parsed.number = std::stoll(std::string(first));
+        parsed.number = Significant(first);
         parsed.stamp = std::string(name.substr(dash + 1));
         return parsed;
     }
     std::string_view count = name.size() > 16 ? name.substr(16) : std::string_view();
     if (!IsStamp(name.substr(0, 15)) || name.size() < 18 || name[15] != '-' || !AllDigits(count) || count.size() > 6)
         return std::nullopt;
-    parsed.number = std::stoll(std::string(count));
+    parsed.number = Significant(count);
     parsed.stamp = std::string(name.substr(0, 15));
     return parsed;
 }
@@ -86,18 +110,25 @@ std::optional<ParsedName> Parse(std::string_view name)
 
 }  // namespace
 
-std::string BackupName(long long number, const std::tm& time, bool marker)
+std::string BackupName(const std::string& number, const std::tm& time, bool marker)
 {
-    return std::string(kPrefix) + Padded(number, 6) + "-" + Stamp(time) + (marker ? ".none" : ".2da");
+    std::string zeros(number.size() < kLeastNumberDigits ? kLeastNumberDigits - number.size() : 0, '0');
+    return std::string(kPrefix) + zeros + number + "-" + Stamp(time) + (marker ? ".none" : ".2da");
 }
 
-long long NextBackupNumber(const std::vector<std::string>& names)
+std::string NextBackupNumber(const std::vector<std::string>& names)
 {
-    long long next = 1;
+    std::string highest;
     for (const std::string& name : names)
         if (auto parsed = Parse(name); parsed && parsed->numbered)
-            next = std::max(next, parsed->number + 1);
-    return next;
+            if (Below(highest, parsed->number))
+                highest = parsed->number;
+    return PlusOne(highest);
+}
+
+std::string BackupNumberAfter(const std::string& number)
+{
+    return PlusOne(Significant(number));
 }
 
 std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
@@ -111,12 +142,17 @@ std::vector<Backup> ListBackups(FileSystem& files, const Path& gameFolder)
             found.push_back({*parsed, Backup{folder / entry.name, parsed->marker, entry.kind}});
     // Numbered names by their number (the time only breaks a tie two writers at once could
     // make); an earlier version's names after them, by time and count within the second.
-    auto key = [](const std::pair<ParsedName, Backup>& entry) {
-        const ParsedName& p = entry.first;
-        return std::make_tuple(p.numbered, p.numbered ? p.number : 0, p.stamp, p.numbered ? 0 : p.number,
-                               entry.second.path);
+    auto newer = [](const std::pair<ParsedName, Backup>& x, const std::pair<ParsedName, Backup>& y) {
+        const ParsedName &a = x.first, &b = y.first;
+        if (a.numbered != b.numbered)
+            return a.numbered;
+        if (a.numbered && a.number != b.number)
+            return Below(b.number, a.number);
+        if (a.stamp != b.stamp)
+            return a.stamp > b.stamp;
+        return a.number != b.number ? Below(b.number, a.number) : x.second.path > y.second.path;
     };
-    std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });
+    std::sort(found.begin(), found.end(), newer);
     std::vector<Backup> backups;
     for (auto& entry : found)
         backups.push_back(std::move(entry.second));

@@ -35,6 +35,7 @@ public:
             files_.Discard(*it);
     }
     void Add(Path path) { paths_.push_back(std::move(path)); }
+    bool Empty() const { return paths_.empty(); }
     void Keep() { paths_.clear(); }
 
 private:
@@ -88,8 +89,6 @@ struct Target {
 Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Leftovers& leftovers)
 {
     Target target;
-    if (create)
-        CreateMissingFolders(files, gameFolder, leftovers);
     target.folder = ResolveSpelling(files, gameFolder, kOverrideFolderName);
     EntryKind kind = files.KindOf(target.folder, Links::Kept);
     if (kind == EntryKind::Missing && create) {
@@ -111,16 +110,16 @@ Target PrepareTarget(FileSystem& files, const Path& gameFolder, bool create, Lef
     return target;
 }
 
-// A new file under the first name of `nameFor(n)`, n counting up from `first`, that is free.
-template <class Number, class NameFor>
-std::pair<Path, std::unique_ptr<OutputFile>> CreateFirstFree(FileSystem& files, const NameFor& nameFor, Number first)
+// A new file under the first free name of `nameFor(0)`, `nameFor(1)`, ...
+template <class NameFor>
+std::pair<Path, std::unique_ptr<OutputFile>> CreateFirstFree(FileSystem& files, const NameFor& nameFor)
 {
-    for (Number n = first;; ++n) {
-        Path path = nameFor(n);
+    for (int attempt = 0;; ++attempt) {
+        Path path = nameFor(attempt);
         try {
             return {path, files.CreateNew(path)};
         } catch (const fw::EInOutError& e) {
-            if (e.ErrorCode() != kIoFileExists || n - first >= 100)
+            if (e.ErrorCode() != kIoFileExists || attempt >= 100)
                 throw;
         }
     }
@@ -140,7 +139,7 @@ void WriteAll(OutputFile& file, std::string_view bytes)
 // Keeps a copy of the table about to be replaced (or a marker that there was none) in the
 // back-up folder, flushed to the disk with its folder: the replace may come only once the
 // copy is sure to survive a crash.
-Path KeepBackup(FileSystem& files, const Path& gameFolder, const std::optional<std::string>& old,
+Path KeepBackup(FileSystem& files, const Path& gameFolder, const Target& target, const std::optional<std::string>& old,
                 const WriteOptions& options, Leftovers& leftovers)
 {
     Path folder = ResolveSpelling(files, gameFolder, kBackupFolderName);
@@ -153,12 +152,17 @@ Path KeepBackup(FileSystem& files, const Path& gameFolder, const std::optional<s
     std::vector<std::string> names;
     for (const FolderEntry& entry : files.ListFolder(folder))
         names.push_back(ToUtf8(entry.name));
-    auto [path, file] = CreateFirstFree(
-        files, [&](long long n) { return folder / FromUtf8(BackupName(n, time, !old.has_value())); },
-        NextBackupNumber(names));
+    std::string number = NextBackupNumber(names);
+    auto [path, file] = CreateFirstFree(files, [&](int attempt) {
+        if (attempt > 0)
+            number = BackupNumberAfter(number);
+        return folder / FromUtf8(BackupName(number, time, !old.has_value()));
+    });
     leftovers.Add(path);
-    if (old)
+    if (old) {
+        file->TakeModeOf(target.file);
         WriteAll(*file, *old);
+    }
     file->FlushToDisk();
     file->Close();
     files.FlushFolder(folder);
@@ -173,10 +177,14 @@ Path WriteTemporary(FileSystem& files, const Target& target, const TablePieces& 
     static unsigned counter = 0;
     auto unique = static_cast<unsigned long long>(std::time(nullptr));
     std::string stem = ToUtf8(target.file.filename()) + "." + std::to_string(unique % 1000000007) + ".";
-    auto [path, file] = CreateFirstFree(
-        files, [&](unsigned n) { return target.folder / FromUtf8(stem + std::to_string(n) + ".tmp"); },
-        ++counter % 100000);
+    unsigned first = ++counter % 100000;
+    auto [path, file] = CreateFirstFree(files, [&](int attempt) {
+        return target.folder / FromUtf8(stem + std::to_string(first + attempt) + ".tmp");
+    });
     leftovers.Add(path);
+    // The new table may be read by whoever could read the old one, and no one else.
+    if (target.fileExists)
+        file->TakeModeOf(target.file);
     auto writeBlock = [&file = *file](std::string_view block) {
         if (file.Write(block) != block.size())
             throw fw::EInOutError(fw::kIoDiskFull);  // a short write means the disk is full
@@ -211,25 +219,58 @@ FileSystem& FilesOf(const WriteOptions& options)
     return options.files ? *options.files : PlatformFiles();
 }
 
+std::unique_ptr<HeldLock> LockUnlessHeld(FileSystem& files, const Path& gameFolder, const WriteOptions& options)
+{
+    return options.lockHeld ? nullptr : LockWriters(files, gameFolder, options.lockWait);
+}
+
+// The replace or removal raised `failure`. When what it takes away (`gone`: the temporary
+// file, or the removed table) is gone, it happened all the same: the code is returned for a
+// warning. Otherwise, or when that cannot be asked, it may not have: ReplaceUnsure. The
+// back-up stays either way; a temporary file still there is ours to remove.
+fw::EInOutError HappenedDespite(FileSystem& files, const fw::EInOutError& failure, const Path& gone,
+                                bool discard, const Path& backup)
+{
+    try {
+        if (files.KindOf(gone, Links::Kept) == EntryKind::Missing)
+            return failure;
+    } catch (const fw::EInOutError&) {
+    }
+    if (discard)
+        files.Discard(gone);
+    throw ReplaceUnsure(failure, backup);
+}
+
 }  // namespace
 
 WriteResult WriteTable(const Path& gameFolder, const TablePieces& source, const WriteOptions& options)
 {
     FileSystem& files = FilesOf(options);
     Leftovers leftovers(files);
+    CreateMissingFolders(files, gameFolder, leftovers);
+    // A game folder this write made holds no other writer's lock: its lock file goes with it.
+    if (!leftovers.Empty())
+        leftovers.Add(gameFolder / kWriterLockName);
+    // Let go before the leftovers are removed: declared after them.
+    std::unique_ptr<HeldLock> lock = LockUnlessHeld(files, gameFolder, options);
     Target target = PrepareTarget(files, gameFolder, true, leftovers);
     std::optional<std::string> old;
     if (target.fileExists)
         old = files.ReadWhole(target.file, kMaxTableSize);
     std::string bytes;
     Path temporary = WriteTemporary(files, target, source, leftovers, bytes);
-    WriteResult result{target.file, std::nullopt, false, std::nullopt};
+    WriteResult result;
+    result.target = target.file;
     // The same bytes: the table is left as it is, and a back-up would only repeat it.
     if (old == bytes)
         return result;
-    result.backup = KeepBackup(files, gameFolder, old, options, leftovers);
-    files.Replace(temporary, target.file);
-    leftovers.Keep();
+    result.backup = KeepBackup(files, gameFolder, target, old, options, leftovers);
+    leftovers.Keep();  // from here on the back-up stays, whatever the replace answers
+    try {
+        files.Replace(temporary, target.file);
+    } catch (const fw::EInOutError& e) {
+        result.replaceWarning = HappenedDespite(files, e, temporary, true, *result.backup);
+    }
     result.changed = true;
     result.flushFailure = FlushAfterReplace(files, target.folder);
     return result;
@@ -252,14 +293,20 @@ WriteResult RemoveTable(const Path& gameFolder, const WriteOptions& options)
 {
     FileSystem& files = FilesOf(options);
     Leftovers leftovers(files);
+    std::unique_ptr<HeldLock> lock = LockUnlessHeld(files, gameFolder, options);
     Target target = PrepareTarget(files, gameFolder, false, leftovers);
-    WriteResult result{target.file, std::nullopt, false, std::nullopt};
+    WriteResult result;
+    result.target = target.file;
     if (!target.fileExists)
         return result;
     std::optional<std::string> old = files.ReadWhole(target.file, kMaxTableSize);
-    result.backup = KeepBackup(files, gameFolder, old, options, leftovers);
-    files.RemoveFile(target.file);
-    leftovers.Keep();
+    result.backup = KeepBackup(files, gameFolder, target, old, options, leftovers);
+    leftovers.Keep();  // from here on the back-up stays, whatever the removal answers
+    try {
+        files.RemoveFile(target.file);
+    } catch (const fw::EInOutError& e) {
+        result.replaceWarning = HappenedDespite(files, e, target.file, false, *result.backup);
+    }
     result.changed = true;
     result.flushFailure = FlushAfterReplace(files, target.folder);
     return result;

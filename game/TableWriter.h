@@ -3,10 +3,17 @@
 // disk, the table it replaces kept in the back-up folder (flushed with its folder), then one
 // atomic replace, and the folder flushed after it.
 //
+// One writer at a time: each holds the game folder's lock (LockWriters) from before it reads the
+// table to the flush after the replace.
+//
 // A failure before the replace raises fw::EInOutError; then nothing is replaced, and what
 // the write made (temporary file, back-up, and folders it created while they are empty) is
-// removed again. Once the replace has happened the write has succeeded: a failure to flush
-// the folder after it does not raise, it is reported in WriteResult::flushFailure.
+// removed again; only the lock's file stays. Once the replace has been tried the back-up it
+// made stays whatever the replace answers: a replace that raised but happened all the same
+// is reported in WriteResult::replaceWarning, one that may not have happened raises
+// ReplaceUnsure, which names the back-up. Once the replace has happened the write has
+// succeeded: a failure to flush the folder after it does not raise, it is reported in
+// WriteResult::flushFailure.
 #pragma once
 
 #include <ctime>
@@ -20,6 +27,7 @@
 #include "game/Paths.h"
 #include "game/Spellings.h"
 #include "game/TableBackups.h"
+#include "game/WriterLock.h"
 
 namespace game {
 
@@ -30,6 +38,10 @@ struct WriteOptions {
     std::function<std::tm()> localTime;
     // The platform's files when null.
     FileSystem* files = nullptr;
+    // How long another writer of the same game is waited for.
+    int lockWait = kWriterWaitMilliseconds;
+    // The caller holds the game folder's lock already (a restore choosing its back-up).
+    bool lockHeld = false;
 };
 
 struct WriteResult {
@@ -39,6 +51,23 @@ struct WriteResult {
     // The replace happened, but flushing its folder afterwards failed so: the change may not
     // yet be on the disk.
     std::optional<fw::EInOutError> flushFailure;
+    // The replace (or removal) raised this failure, yet it happened: what it replaced is gone
+    // (a network folder may answer so to a resent request that had succeeded).
+    std::optional<fw::EInOutError> replaceWarning;
+};
+
+// The replace (or removal) raised and whether it happened cannot be told: the table is the
+// old one or the new one. The back-up made before it is kept and named here.
+class ReplaceUnsure : public fw::EInOutError {
+public:
+    ReplaceUnsure(const fw::EInOutError& failure, Path backup)
+        : EInOutError(failure.ErrorCode(), failure.SystemError()), backup_(std::move(backup))
+    {
+    }
+    const Path& Backup() const { return backup_; }
+
+private:
+    Path backup_;
 };
 
 // The next piece of the new table, or nothing at the end. Pieces are asked for one by one

@@ -39,6 +39,7 @@ std::vector<std::wstring> Entries(const std::wstring& dir)
             names.push_back(name);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
+    std::sort(names.begin(), names.end());  // Wine lists in the disk's order
     return names;
 }
 
@@ -117,7 +118,7 @@ TEST(XpBonusWriter, WritesTheTableAndReplacesAnOldFile)
     std::string game = scratch.Narrow() + "\\BG2";
     CreateDirectoryW((scratch.Path() + L"\\BG2").c_str(), nullptr);
     CellTable cells = StartingTable();
-    std::wstring written = WriteXpBonusFile(game, cells);
+    std::wstring written = WriteXpBonusFile(game, cells).target.native();
     std::wstring target = scratch.Path() + L"\\BG2\\override\\xpbonus.2da";
     EXPECT_EQ(written, target);
 
@@ -225,7 +226,8 @@ TEST(XpBonusWriter, FailuresKeepTheOldFileAndLeaveNoTemporary)
 
         EXPECT_EQ(Entries(folder), before);
         EXPECT_EQ(ReadBytes(folder + L"\\xpbonus.2da"), oldBytes);
-        EXPECT_EQ(Entries(scratch.Path()), std::vector<std::wstring>{L"override"}) << "no back-up left behind";
+        EXPECT_EQ(Entries(scratch.Path()), (std::vector<std::wstring>{L"override", L"xpbonus.lock"}))
+            << "no back-up left behind";
         if (held)
             CloseHandle(held);
         if (c.expectedCode == 112) {
@@ -253,6 +255,37 @@ TEST(XpBonusWriter, SuccessBoxIsOwnedByTheApplicationWindow)
     ASSERT_EQ(seen.enabled.size(), 1u);
     EXPECT_TRUE(seen.enabled[0]);
     DestroyWindow(mainLike);
+}
+
+// Another writer at work, and a replace that may not have happened, which names the back-up.
+TEST(XpBonusWriter, TheWritersOwnFailuresInTheFailureBox)
+{
+    const game::WriterBusy busy;
+    const game::ReplaceUnsure unsure(64, game::Path(L"C:\\g\\b.2da"));
+    EXPECT_EQ(WindowFailure(busy).Message(), std::string("Таблицу опыта этой игры сейчас записывает другая программа; "
+                                                         "ничего не изменено, повторите чуть позже"_cp1251));
+    EXPECT_EQ(WindowFailure(unsure).Message(), std::string("I/O error 64. Заменена ли таблица, узнать нельзя; прежняя "
+                                                           "таблица сохранена в: C:\\g\\b.2da"_cp1251));
+    EXPECT_EQ(WindowFailure(unsure).ErrorCode(), 64);
+}
+
+// A replace that raised yet happened: the success box, with the warning and its icon.
+TEST(XpBonusWriter, AReplaceThatRaisedYetHappenedIsASuccessWithAWarning)
+{
+    ScratchFolder scratch;
+    CellTable cells = StartingTable();
+    gametest::RecordingFiles files(game::Path(scratch.Path()));
+    files.failOn = "replace ";
+    files.failAt = 1;
+    files.failCode = 64;
+    files.failAfter = true;
+    testing_support::BoxWatcher watcher;
+    WriteXpBonus(scratch.Narrow(), cells, files);
+    const auto& seen = watcher.Seen();
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, fw::Widen(std::string("Файл таблицы опыта успешно создан!\r\nСистема сообщила о сбое при "
+                                               "замене, но файл заменён."_cp1251)));
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
 }
 
 TEST(XpBonusWriter, FailedWriteShowsNoSuccessBox)

@@ -204,6 +204,7 @@ TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
     result.backup = backup;
     result.changed = true;
     result.flushFailure = fw::EInOutError(5);
+    result.replaceWarning = fw::EInOutError(64);
     Put(backup, "2DA V1.0\r\n0\r\nA\r\nPICK_LOCK 1\r\nDISARM_TRAP 1\r\nLEARN_SPELL 1\r\nPICK_POCKET 1\r\nX 1\r\n");
     Captured console;
     EXPECT_EQ(cli::ReportWrite(console, Language::English, result, "Written: t", {"x"}), 0);
@@ -211,8 +212,26 @@ TEST(Command, AReplacedTableIsAWriteEvenWhenTheFlushAfterItFails)
               "The replaced table was kept in: " + game::ToUtf8(backup) +
                   "\nThe replaced table had rows past the third that this one lacks: \"PICK_POCKET\"; the back-up "
                   "just made keeps them.\n");
-    EXPECT_EQ(console.err, "xptable: warning: the table is replaced, but its folder could not be flushed to the disk: "
+    EXPECT_EQ(console.err, "xptable: warning: the system reported a failure, yet the change was made: I/O error 64.\n"
+                           "xptable: warning: the table is replaced, but its folder could not be flushed to the disk: "
                            "File access denied.\n");
+}
+
+// Another writer at work, and a replace that may not have happened, which names the back-up.
+TEST(Command, TheWritersOwnFailuresSayWhatStands)
+{
+    const game::WriterBusy busy;
+    const game::ReplaceUnsure unsure(fw::EInOutError(64), game::FromUtf8("/g/xpbonus-backup/b.2da"));
+    struct Case {
+        const fw::EInOutError& failure;
+        std::string text;
+    } cases[] = {
+        {busy, "g: another program is writing this game's table; nothing was changed, try again in a moment"},
+        {unsure, "g: I/O error 64. Whether the table was changed cannot be told; the table before this write is "
+                 "kept in: /g/xpbonus-backup/b.2da"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cli::FileFailureText("g", c.failure, Language::English), c.text);
 }
 
 TEST(Command, OutputThatCannotBeWrittenIsAFailure)

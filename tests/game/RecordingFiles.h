@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -23,6 +24,8 @@ public:
     int failAt = 0;
     std::string failOn;
     int failCode = 5;
+    // The failing call does its work first, then raises (a replace or removal only).
+    bool failAfter = false;
     // Each write takes only half of what it is given.
     bool shortWrites = false;
 
@@ -66,11 +69,13 @@ public:
     {
         Call("replace " + Shown(from), to);
         Platform().Replace(from, to);
+        RaiseAfter();
     }
     void RemoveFile(const game::Path& file) override
     {
         Call("remove", file);
         Platform().RemoveFile(file);
+        RaiseAfter();
     }
     // Never failed: it is what cleans up after a failure.
     bool Discard(const game::Path& path) noexcept override { return Platform().Discard(path); }
@@ -88,6 +93,13 @@ public:
     {
         Call("list", folder);
         return Platform().ListFolder(folder);
+    }
+    // Taken and let go are both recorded: the lock's span shows in the calls.
+    std::unique_ptr<game::HeldLock> LockFile(const game::Path& file, int waitMilliseconds) override
+    {
+        Call("lock", file);
+        auto held = Platform().LockFile(file, waitMilliseconds);
+        return held ? std::make_unique<Lock>(*this, std::move(held), Shown(file)) : nullptr;
     }
 
 private:
@@ -112,10 +124,29 @@ private:
             owner_.Record("close " + name_);
             file_->Close();
         }
+        void TakeModeOf(const game::Path& file) override
+        {
+            owner_.Record("mode " + name_ + " of " + owner_.Shown(file));
+            file_->TakeModeOf(file);
+        }
 
     private:
         RecordingFiles& owner_;
         std::unique_ptr<game::OutputFile> file_;
+        std::string name_;
+    };
+
+    class Lock : public game::HeldLock {
+    public:
+        Lock(RecordingFiles& owner, std::unique_ptr<game::HeldLock> held, std::string name)
+            : owner_(owner), held_(std::move(held)), name_(std::move(name))
+        {
+        }
+        ~Lock() override { owner_.calls.push_back("unlock " + name_); }
+
+    private:
+        RecordingFiles& owner_;
+        std::unique_ptr<game::HeldLock> held_;
         std::string name_;
     };
 
@@ -137,12 +168,18 @@ private:
     void Record(const std::string& call)
     {
         calls.push_back(call);
-        if (call.starts_with(failOn) && ++counted_ == failAt)
+        if (call.starts_with(failOn) && ++counted_ == failAt && !(failing_ = failAfter))
+            throw fw::EInOutError(failCode);
+    }
+    void RaiseAfter()
+    {
+        if (std::exchange(failing_, false))
             throw fw::EInOutError(failCode);
     }
 
     game::Path root_;
     int counted_ = 0;
+    bool failing_ = false;
 };
 
 }  // namespace gametest

@@ -8,6 +8,10 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "../framework/InOutCode.h"
 #include "RecordingFiles.h"
 
@@ -67,6 +71,14 @@ std::vector<std::string> Names(const game::Path& folder)
     return names;
 }
 
+// The names in a game folder after a write, which leaves the lock's file there.
+std::vector<std::string> WithLock(std::vector<std::string> names)
+{
+    names.push_back("xpbonus.lock");
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 game::WriteOptions FixedClock(int second = 52)
 {
     game::WriteOptions options;
@@ -90,6 +102,10 @@ TEST(TableWriter, BackupsAreNumberedAboveEveryNumberThere)
         {{"xpbonus-20261207-150952-05.2da", "readme.txt", "xpbonus-12-20261207-150952.2da"}, true,
          "xpbonus-000001-20261207-150952.none"},
         {{"xpbonus-999999-20261207-150952.2da"}, false, "xpbonus-1000000-20261207-150952.2da"},
+        // Planted names of any width: the next is one above them, never a name already there.
+        {{"xpbonus-999999999999999-20200101-000000.2da"}, false, "xpbonus-1000000000000000-20261207-150952.2da"},
+        {{"xpbonus-1234567890123456789012345-20200101-000000.2da", "xpbonus-000009-20261207-150952.2da"}, true,
+         "xpbonus-1234567890123456789012346-20261207-150952.none"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -107,6 +123,9 @@ TEST(TableWriter, NewestIsTheHighestNumberWhateverTheClockSaid)
         "xpbonus-20261206-235959-01.2da",
         "xpbonus-000001-20261207-150952.2da",
         "xpbonus-000010-20261207-150952.2da",   // past 9: by number, not as text
+        "xpbonus-0000000000000000000000000000011-20200101-000000.2da",  // zeros before it count for nothing
+        "xpbonus-1000000000000000-20200101-000000.2da",                 // 16 digits
+        "xpbonus-999999999999999-20200101-000000.2da",
     };
     GameFolder game;
     for (const std::string& name : names)
@@ -114,7 +133,8 @@ TEST(TableWriter, NewestIsTheHighestNumberWhateverTheClockSaid)
     std::vector<std::string> order;
     for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game.path))
         order.push_back(game::ToUtf8(backup.path.filename()));
-    EXPECT_EQ(order, (std::vector<std::string>{names[6], names[1], names[2], names[5], names[3], names[0], names[4]}));
+    EXPECT_EQ(order, (std::vector<std::string>{names[8], names[9], names[7], names[6], names[1], names[2], names[5],
+                                               names[3], names[0], names[4]}));
 }
 
 TEST(TableWriter, KeepsWhatItReplacesAndMarksWhatItCreates)
@@ -178,19 +198,21 @@ TEST(TableWriter, EveryStepIsFlushedBeforeTheNextReliesOnIt)
         std::vector<std::string> changes;
     } cases[] = {
         {"a first write", false, false,
-         {"mkdir override", "flush-folder .", "create override/<tmp>", "write override/<tmp>",
+         {"lock xpbonus.lock", "mkdir override", "flush-folder .", "create override/<tmp>", "write override/<tmp>",
           "flush override/<tmp>", "close override/<tmp>", "mkdir xpbonus-backup", "flush-folder .",
           "create " + backup + ".none", "flush " + backup + ".none", "close " + backup + ".none",
-          "flush-folder xpbonus-backup", "replace override/<tmp> override/xpbonus.2da", "flush-folder override"}},
+          "flush-folder xpbonus-backup", "replace override/<tmp> override/xpbonus.2da", "flush-folder override",
+          "unlock xpbonus.lock"}},
         {"a table replaced", true, false,
-         {"create override/<tmp>", "write override/<tmp>", "flush override/<tmp>", "close override/<tmp>",
-          "create " + backup + ".2da", "write " + backup + ".2da", "flush " + backup + ".2da",
+         {"lock xpbonus.lock", "create override/<tmp>", "mode override/<tmp> of override/xpbonus.2da",
+          "write override/<tmp>", "flush override/<tmp>", "close override/<tmp>", "create " + backup + ".2da",
+          "mode " + backup + ".2da of override/xpbonus.2da", "write " + backup + ".2da", "flush " + backup + ".2da",
           "close " + backup + ".2da", "flush-folder xpbonus-backup", "replace override/<tmp> override/xpbonus.2da",
-          "flush-folder override"}},
+          "flush-folder override", "unlock xpbonus.lock"}},
         {"a table removed", true, true,
-         {"create " + backup + ".2da", "write " + backup + ".2da", "flush " + backup + ".2da",
-          "close " + backup + ".2da", "flush-folder xpbonus-backup", "remove override/xpbonus.2da",
-          "flush-folder override"}},
+         {"lock xpbonus.lock", "create " + backup + ".2da", "mode " + backup + ".2da of override/xpbonus.2da",
+          "write " + backup + ".2da", "flush " + backup + ".2da", "close " + backup + ".2da",
+          "flush-folder xpbonus-backup", "remove override/xpbonus.2da", "flush-folder override", "unlock xpbonus.lock"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -228,6 +250,7 @@ TEST(TableWriter, AWriteFailedAtAnyCallReplacesAllOrNothing)
             options.files = &files;
             std::optional<game::WriteResult> result;
             int code = fwtest::InOutCodeOf([&] { result = game::WriteTable(game.path, kNew, options); });
+            std::erase(files.calls, "unlock xpbonus.lock");  // recorded, never failed
             succeeded = static_cast<int>(files.calls.size()) < call;
             if (result) {
                 EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), kNew);
@@ -242,7 +265,15 @@ TEST(TableWriter, AWriteFailedAtAnyCallReplacesAllOrNothing)
                 }
             } else {
                 EXPECT_EQ(code, 29);
-                EXPECT_EQ(Names(game.path), before) << "a folder the write made is left";
+                // Only the lock's file stays, and the back-up of a replace that was tried.
+                std::vector<std::string> left = Names(game.path);
+                std::erase(left, "xpbonus.lock");
+                auto replace = [](const std::string& c) { return c.starts_with("replace "); };
+                if (std::any_of(files.calls.begin(), files.calls.end(), replace)) {
+                    EXPECT_EQ(Names(game.path / "xpbonus-backup").size(), 1u);
+                } else {
+                    EXPECT_EQ(left, before) << "a folder the write made is left";
+                }
                 EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), table ? kOld : "<missing>");
                 if (table) {
                     EXPECT_EQ(Names(game.path / "override"), std::vector<std::string>{"xpbonus.2da"});
@@ -284,7 +315,7 @@ TEST(TableWriter, FailuresReplaceNothingAndLeaveNothingBehind)
         options.files = &files;
         std::string bytes = std::string(kNew) + std::string(300, 'x');
         EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(game.path, bytes, options); }), c.code);
-        EXPECT_EQ(Names(game.path), before);
+        EXPECT_EQ(Names(game.path), WithLock(before));
         EXPECT_EQ(Names(game.path / "override"), overrideBefore);
         if (c.table) {
             EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), old);
@@ -303,8 +334,71 @@ TEST(TableWriter, AFailedWriteRemovesTheFoldersItMade)
     game::WriteOptions options = FixedClock();
     options.files = &files;
     EXPECT_EQ(fwtest::InOutCodeOf([&] { game::WriteTable(root.path / "new" / "game", kNew, options); }), 5);
-    EXPECT_EQ(files.calls.back(), "mkdir new/game/xpbonus-backup");
-    EXPECT_TRUE(Names(root.path).empty());
+    EXPECT_EQ(files.calls.rbegin()[1], "mkdir new/game/xpbonus-backup");
+    EXPECT_EQ(files.calls.back(), "unlock new/game/xpbonus.lock");
+    EXPECT_TRUE(Names(root.path).empty()) << "the lock's file goes with the game folder the write made";
+}
+
+// The replace or the removal raises after doing its work (a network folder answering a resent
+// request), or without doing it: the back-up stays either way, and the outcome says which.
+TEST(TableWriter, AReplaceThatRaisesKeepsItsBackupAndSaysWhatHappened)
+{
+    struct Case {
+        const char* name;
+        bool remove;
+        bool happened;
+        const char* table;  // afterwards
+    } cases[] = {
+        {"replaced, then raised", false, true, kNew},
+        {"raised without replacing", false, false, kOld},
+        {"removed, then raised", true, true, "<missing>"},
+        {"raised without removing", true, false, kOld},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        Put(game.path / "override" / "xpbonus.2da", kOld);
+        gametest::RecordingFiles files(game.path);
+        files.failOn = c.remove ? "remove " : "replace ";
+        files.failAt = 1;
+        files.failCode = 64;
+        files.failAfter = c.happened;
+        game::WriteOptions options = FixedClock();
+        options.files = &files;
+        const game::Path backup = game.path / "xpbonus-backup" / "xpbonus-000001-20261207-150952.2da";
+        try {
+            game::WriteResult result =
+                c.remove ? game::RemoveTable(game.path, options) : game::WriteTable(game.path, kNew, options);
+            EXPECT_TRUE(c.happened && result.changed);
+            ASSERT_TRUE(result.replaceWarning);
+            EXPECT_EQ(result.replaceWarning->ErrorCode(), 64);
+        } catch (const game::ReplaceUnsure& e) {
+            EXPECT_FALSE(c.happened);
+            EXPECT_EQ(e.ErrorCode(), 64);
+            EXPECT_EQ(e.Backup(), backup);
+        }
+        EXPECT_EQ(Read(backup), kOld);
+        EXPECT_EQ(Read(game.path / "override" / "xpbonus.2da"), c.table);
+        EXPECT_EQ(Names(game.path / "override").size(), c.remove && c.happened ? 0u : 1u) << "a temporary file is left";
+    }
+}
+
+// While one writer holds the game folder's lock another waits, then gives up having changed
+// nothing; once the lock is let go the write goes through.
+TEST(TableWriter, OneWriterAtATimePerGameFolder)
+{
+    GameFolder game;
+    Put(game.path / "override" / "xpbonus.2da", kOld);
+    game::WriteOptions options = FixedClock();
+    options.lockWait = 50;
+    {
+        auto first = game::LockWriters(game::PlatformFiles(), game.path);
+        EXPECT_THROW(game::WriteTable(game.path, kNew, options), game::WriterBusy);
+        EXPECT_THROW(game::RemoveTable(game.path, options), game::WriterBusy);
+        EXPECT_EQ(Names(game.path), WithLock({"override"}));
+        EXPECT_EQ(Names(game.path / "override"), std::vector<std::string>{"xpbonus.2da"});
+    }
+    EXPECT_TRUE(game::WriteTable(game.path, kNew, options).changed);
 }
 
 TEST(TableWriter, ExclusiveCreateLeavesAnExistingFileAsItIs)
@@ -359,9 +453,38 @@ TEST(TableWriter, ExistingSpellingsAreUsedAndLinksOrTwinsRefused)
         EXPECT_TRUE(Names(elsewhere.path).empty()) << "nothing written through a link";
         if (c.written) {
             EXPECT_EQ(Read(game.path / c.written), kNew);
-            EXPECT_EQ(Names(game.path), (std::vector<std::string>{"Override", "xpbonus-backup"}));
+            EXPECT_EQ(Names(game.path), WithLock({"Override", "xpbonus-backup"}));
         }
     }
+}
+
+TEST(TableWriter, TheTableAndItsBackupKeepTheModeOfTheTableReplaced)
+{
+    struct Case {
+        const char* name;
+        int before;  // the table's mode, or -1 for none
+        int after;
+    } cases[] = {
+        {"owner only", 0600, 0600},
+        {"others may read", 0644, 0644},
+        {"a first table: the umask's", -1, 0640},
+    };
+    mode_t umaskBefore = ::umask(027);
+    auto modeOf = [](const game::Path& file) { return int(fs::status(file.native()).permissions() & fs::perms::mask); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        if (c.before >= 0) {
+            Put(game.path / "override" / "xpbonus.2da", kOld);
+            fs::permissions(game.path / "override" / "xpbonus.2da", static_cast<fs::perms>(c.before));
+        }
+        game::WriteResult result = game::WriteTable(game.path, kNew, FixedClock());
+        EXPECT_EQ(modeOf(result.target), c.after);
+        if (c.before >= 0) {
+            EXPECT_EQ(modeOf(*result.backup), c.after);
+        }
+    }
+    ::umask(umaskBefore);
 }
 
 TEST(TableWriter, ATwinIsNamedInTheRefusal)
