@@ -79,6 +79,48 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
     }
 }
 
+// A file of one line has no second line: the engine keeps the first, trimmed, as the default
+// and pays it everywhere. A lone CR at the end opens an empty second line, and an empty file
+// has no line at all.
+TEST(TableFindings, SingleLineIsAlsoTheDefault)
+{
+    struct Case {
+        const char* text;
+        const char* defaultText;
+        std::int32_t pays;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"5", "5", 5, {"signature", "single-line", "missing-row", "missing-row", "missing-row"}},
+        {"2DA V1.0", "2DA", 2, {"single-line", "missing-row", "missing-row", "missing-row"}},
+        {"  2DA V1.0 x\r\n", "2DA", 2, {"single-line", "missing-row", "missing-row", "missing-row"}},
+        {"\t7 x\n", "7", 7, {"signature", "single-line", "missing-row", "missing-row", "missing-row"}},
+        {"5\r", "", 0, {"signature", "missing-row", "missing-row", "missing-row"}},
+        {"", "", 0, {"signature", "missing-row", "missing-row", "missing-row"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        TableReading reading = ReadTableBytes(c.text, {});
+        EXPECT_EQ(reading.defaultText, c.defaultText);
+        std::array<std::int32_t, kLevels> pays;
+        pays.fill(c.pays);
+        for (const ActivityReading& a : reading.activities)
+            EXPECT_EQ(a.levels, pays);
+        std::vector<std::string> codes;
+        for (const Finding& f : reading.findings)
+            codes.push_back(f.code);
+        EXPECT_EQ(codes, c.codes);
+        auto single = std::find_if(reading.findings.begin(), reading.findings.end(),
+                                   [](const Finding& f) { return f.code == "single-line"; });
+        if (single != reading.findings.end()) {
+            EXPECT_EQ(single->line, 1);
+            EXPECT_NE(single->message.find("reads as " + std::to_string(c.pays) + " and is paid at every level"),
+                      std::string::npos);
+            EXPECT_NE(reading.findings.back().message.find("default value, " + std::to_string(c.pays)),
+                      std::string::npos);
+        }
+    }
+}
+
 // Cells the engine never consults: scrolls beyond the spell's level 9, levels beyond 40.
 TEST(TableFindings, CellsBeyondTheLevelsUsedGiveNoFinding)
 {
