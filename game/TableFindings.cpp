@@ -34,9 +34,10 @@ void CheckHeader(const TwoDaText& table, Findings& out)
     std::int32_t value = DefaultValue(table);
     if (table.defaultLine == 1)
         Add(out, "single-line", std::nullopt, 1, std::nullopt,
-            "The table has a single line; finding no second line, the engine keeps this one as the default value, " +
-                Quoted(table.defaultText) + ", which reads as " + Str(value) +
-                " and is paid at every level for every activity.");
+            "The table has a single line: finding no second line, the open-source engine keeps this one as the "
+            "default value, " + Quoted(table.defaultText) + ", which reads as " + Str(value) +
+                " and is paid at every level for every activity; what the original engine does with such a table is "
+                "not known.");
     else if (value != 0)
         Add(out, "default-not-zero", std::nullopt, table.defaultLine ? std::optional<int>(table.defaultLine) : std::nullopt,
             std::nullopt,
