@@ -78,7 +78,7 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
         if (row.surplus)
             Add(out, "surplus-cells", pos, row.line, std::nullopt, SurplusText(table, pos));
         if (!row.label.empty()) {
-            auto [at, isNew] = first.emplace(Lower(row.label), i);
+            auto [at, isNew] = first.try_emplace(Lower(row.label), i);
             if (!isNew)
                 Add(out, "duplicate-label", pos, row.line, std::nullopt,
                     "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(at->second)) +
