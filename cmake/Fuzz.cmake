@@ -1,5 +1,9 @@
-# clang build: libFuzzer targets over the Windows-free sources.
-set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g -O1)
+# clang build: libFuzzer targets over the Windows-free sources. Optimised, as libFuzzer wants
+# it, whatever the build type: -O2 with the sanitizers and debug information. UBSan's checks
+# swell std::string's accessors past the inliner's default limit, so every s[i] would be a
+# call: a higher limit inlines them again (all checks stay).
+set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g -O2
+    "SHELL:-mllvm -inline-threshold=300")
 add_library(xpcore_fuzz STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
 target_include_directories(xpcore_fuzz PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_compile_options(xpcore_fuzz PUBLIC ${FUZZ_FLAGS})
@@ -20,8 +24,12 @@ foreach(src ${FUZZ_TARGETS})
   set(corpus "${dir}/${name}.corpus")
   set(work "${CMAKE_BINARY_DIR}/${name}.work")
   file(MAKE_DIRECTORY ${work})
+  set(seeds)
   if(EXISTS ${corpus})
     add_test(NAME ${name}_regressions COMMAND ${name} -runs=0 ${corpus})
+    set(seeds ${corpus})
   endif()
-  add_test(NAME ${name} COMMAND ${name} -max_total_time=${XP_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048 ${work})
+  # New inputs go to the work folder only; the kept corpus seeds the run and stays as it is.
+  add_test(NAME ${name} COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/fuzz-target.sh $<TARGET_FILE:${name}>
+           ${XP_FUZZ_SECONDS} ${CMAKE_BINARY_DIR}/${name}.summary ${work} ${seeds})
 endforeach()

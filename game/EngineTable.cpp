@@ -38,14 +38,16 @@ const std::string& CellTextOrDefault(const TwoDaText& table, std::size_t row, st
 std::array<std::int32_t, kLevels> EngineLevels(const TwoDaText& table, std::size_t row)
 {
     std::array<std::int32_t, kLevels> levels{};
-    int cap = LevelCap(table);
-    std::int32_t byDefault = DefaultValue(table);
-    for (int level = 1; level <= kLevels; ++level) {
-        int used = std::min(level, cap);
-        // Level 0 (an empty first row) wraps around in the engine and finds no cell.
-        levels[level - 1] = used == 0 ? byDefault
-                                      : ReadEngineNumber(CellTextOrDefault(table, row, std::size_t(used - 1))).value;
+    int cap = std::min(LevelCap(table), kLevels);
+    // Level 0 (an empty first row) wraps around in the engine and finds no cell.
+    if (cap == 0) {
+        levels.fill(DefaultValue(table));
+        return levels;
     }
+    for (int level = 1; level <= cap; ++level)
+        levels[level - 1] = ReadEngineNumber(CellTextOrDefault(table, row, std::size_t(level - 1))).value;
+    // Every level above the cap reads the cap's cell.
+    std::fill(levels.begin() + cap, levels.end(), levels[cap - 1]);
     return levels;
 }
 

@@ -32,7 +32,13 @@ void CheckHeader(const TwoDaText& table, Findings& out)
             "The table is encrypted; the open-source engine decrypts it, whether the original engine does so for a "
             "table in override is not known.");
     std::int32_t value = DefaultValue(table);
-    if (value != 0)
+    if (table.defaultLine == 1)
+        Add(out, "single-line", std::nullopt, 1, std::nullopt,
+            "The table has a single line: finding no second line, the open-source engine keeps this one as the "
+            "default value, " + Quoted(table.defaultText) + ", which reads as " + Str(value) +
+                " and is paid at every level for every activity; what the original engine does with such a table is "
+                "not known.");
+    else if (value != 0)
         Add(out, "default-not-zero", std::nullopt, table.defaultLine ? std::optional<int>(table.defaultLine) : std::nullopt,
             std::nullopt,
             "The default value " + Quoted(table.defaultText) + " reads as " + Str(value) +
@@ -61,6 +67,7 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
 {
     // Each label's first row, case-blind: one look-up a row, whatever the table's size.
     std::unordered_map<std::string, std::size_t> first;
+    first.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const TwoDaRow& row = table.rows[i];
         int pos = static_cast<int>(i);
@@ -71,7 +78,7 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
         if (row.surplus)
             Add(out, "surplus-cells", pos, row.line, std::nullopt, SurplusText(table, pos));
         if (!row.label.empty()) {
-            auto [at, isNew] = first.emplace(Lower(row.label), i);
+            auto [at, isNew] = first.try_emplace(Lower(row.label), i);
             if (!isNew)
                 Add(out, "duplicate-label", pos, row.line, std::nullopt,
                     "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(at->second)) +

@@ -13,26 +13,28 @@ const unsigned char kKey[64] = {
     0xb4, 0x9d, 0xcc, 0xaf, 0xa5, 0x95, 0xba, 0x99, 0x87, 0xd2, 0x9d, 0xe3, 0x91, 0xba, 0x90, 0xca,
 };
 
-// Lines ended by CR LF, LF or a lone CR; tabs read as spaces.
-std::vector<std::string> SplitLines(std::string_view text)
+// Lines ended by CR LF, LF or a lone CR, as views into the text. A lone CR that ends the
+// text still opens a last, empty line: the engine reads one there.
+std::vector<std::string_view> SplitLines(std::string_view text)
 {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += c == '\t' ? ' ' : c;
-        }
+    std::vector<std::string_view> lines;
+    std::size_t start = 0, cr = text.find('\r'), lf = text.find('\n');
+    while (start < text.size()) {
+        // The next CR and the next LF, each looked up again only once passed.
+        if (cr < start)
+            cr = text.find('\r', start);
+        if (lf < start)
+            lf = text.find('\n', start);
+        std::size_t end = std::min({cr, lf, text.size()});
+        lines.push_back(text.substr(start, end - start));
+        start = end + (end == cr && lf == end + 1 ? 2 : 1);
     }
-    if (lines.back().empty())
-        lines.pop_back();
+    if (!text.empty() && text.back() == '\r')
+        lines.emplace_back();
     return lines;
 }
 
-bool IsComment(const std::string& line) { return !line.empty() && (line[0] == '#' || line[0] == '/'); }
+bool IsComment(std::string_view line) { return !line.empty() && (line[0] == '#' || line[0] == '/'); }
 
 // The column labels: leading blanks skipped, runs of blanks as one; a line that ends in a
 // blank names one more, empty, column, and a blank line names none.
@@ -54,23 +56,26 @@ std::vector<std::string> ColumnLabels(std::string_view line)
 
 // A data row: the label up to the first space, then at most `limit` cells, the last
 // taking whatever follows with its spaces.
-TwoDaRow ParseRow(const std::string& line, int number, std::size_t limit)
+TwoDaRow ParseRow(std::string_view line, int number, std::size_t limit)
 {
     TwoDaRow row;
     row.line = number;
     std::size_t end = std::min(line.find(' '), line.size());
     row.label = line.substr(0, end);
     row.indented = end == 0;
+    // Room for every cell at once: a cell and a blank take two characters, and a row of the
+    // game's table holds 40; a short line or a low limit reserves less.
+    row.cells.reserve(std::min({limit, (line.size() - end + 1) / 2, std::size_t(48)}));
     std::size_t i = end;
-    while ((i = line.find_first_not_of(' ', i)) != std::string::npos) {
+    while ((i = line.find_first_not_of(' ', i)) != std::string_view::npos) {
         std::size_t stop = std::min(line.find(' ', i), line.size());
         if (row.cells.size() + 1 == limit) {
             std::size_t last = line.find_last_not_of(' ');
             row.surplus = last + 1 > stop;
-            row.cells.push_back({line.substr(i, last + 1 - i), number, row.surplus});
+            row.cells.push_back({std::string(line.substr(i, last + 1 - i)), number, row.surplus});
             break;
         }
-        row.cells.push_back({line.substr(i, stop - i), number, false});
+        row.cells.push_back({std::string(line.substr(i, stop - i)), number, false});
         i = stop;
     }
     return row;
@@ -92,20 +97,30 @@ std::string DecryptText(std::string_view bytes, bool& encrypted)
     if (!encrypted)
         return std::string(bytes);
     std::string plain(bytes.substr(2));
+    char* p = plain.data();
     for (std::size_t k = 0; k < plain.size(); ++k)
-        plain[k] = static_cast<char>(static_cast<unsigned char>(plain[k]) ^ kKey[k % 64]);
+        p[k] = static_cast<char>(static_cast<unsigned char>(p[k]) ^ kKey[k % 64]);
     return plain;
 }
 
 TwoDaText ParseTwoDa(std::string_view bytes)
 {
     TwoDaText table;
-    std::vector<std::string> lines = SplitLines(DecryptText(bytes, table.encrypted));
+    std::string text = DecryptText(bytes, table.encrypted);
+    for (std::size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', tab + 1))
+        text[tab] = ' ';
+    std::vector<std::string_view> lines = SplitLines(text);
     std::size_t n = 0;
     if (n < lines.size()) {
-        table.signatureLine = lines[n++];
-        std::size_t start = std::min(table.signatureLine.find_first_not_of(' '), table.signatureLine.size());
-        table.signatureOk = table.signatureLine.compare(start, 8, "2DA V1.0") == 0;
+        std::string_view line = lines[n++];
+        table.signatureLine = line;
+        line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+        table.signatureOk = line.substr(0, 8) == "2DA V1.0";
+        // With no second line the engine's line buffer keeps the first, trimmed: it is the default.
+        if (lines.size() == 1) {
+            table.defaultLine = 1;
+            table.defaultText = line.substr(0, line.find(' '));
+        }
     }
     if (n < lines.size()) {
         table.defaultLine = static_cast<int>(n + 1);

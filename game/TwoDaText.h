@@ -28,7 +28,7 @@ struct TwoDaText {
     bool signatureOk = false;
     std::string signatureLine;
     std::string defaultText;
-    int defaultLine = 0;   // 0 when the file has no second line
+    int defaultLine = 0;   // 1 for a file of one line, whose line is also the default; 0 for an empty file
     std::vector<std::string> columnLabels;  // "A B " names three, the last empty
     std::vector<TwoDaRow> rows;
 };

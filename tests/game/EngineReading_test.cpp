@@ -56,7 +56,7 @@ TEST(TwoDaText, LinesTabsCommentsAndRows)
     EXPECT_EQ(t.rows[2].cells.size(), 0u);
     EXPECT_EQ(t.rows[2].line, 9);
 
-    EXPECT_EQ(ParseTwoDa(" 0\n").defaultText, "");  // line 1 is always the signature
+    EXPECT_EQ(ParseTwoDa(" 0\n7\n").defaultText, "7");  // line 1 is always the signature
     EXPECT_EQ(ParseTwoDa("2DA V1.0\n 7\n").defaultText, "");  // a leading blank: empty default
     EXPECT_FALSE(ParseTwoDa("2DA V1.1\n").signatureOk);
 }

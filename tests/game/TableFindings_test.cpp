@@ -62,6 +62,7 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
         {"surplus-cells", Table(Row("PICK_LOCK", "250", 41) + kTraps + kScrolls), 0, 4, std::nullopt},
         {"signature", Table(kLocks + kTraps + kScrolls, "2DA V2.0\r\n0\r\n"), std::nullopt, 1, std::nullopt},
         {"default-not-zero", Table(kLocks + kTraps + kScrolls, "2DA V1.0\r\n5\r\n"), std::nullopt, 2, std::nullopt},
+        {"single-line", "2DA V1.0", std::nullopt, 1, std::nullopt},
         {"encrypted", EncryptText(Table(kLocks + kTraps + kScrolls)), std::nullopt, std::nullopt, std::nullopt},
     };
     gametest::TempFolder folder;
@@ -76,6 +77,42 @@ TEST(TableFindings, EachFindingWithItsRowLineAndLevel)
         EXPECT_EQ(found->line, c.line);
         EXPECT_EQ(found->level, c.level);
         EXPECT_FALSE(found->message.empty());
+    }
+}
+
+// A file of one line has no second line: the engine keeps the first, trimmed, as the default
+// and pays it everywhere. A lone CR at the end opens an empty second line, and an empty file
+// has no line at all.
+TEST(TableFindings, SingleLineIsAlsoTheDefault)
+{
+    struct Case {
+        const char* text;
+        const char* defaultText;
+        std::int32_t pays;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"5", "5", 5, {"signature", "single-line", "missing-row", "missing-row", "missing-row"}},
+        {"2DA V1.0", "2DA", 2, {"single-line", "missing-row", "missing-row", "missing-row"}},
+        {"  2DA V1.0 x\r\n", "2DA", 2, {"single-line", "missing-row", "missing-row", "missing-row"}},
+        {"\t7 x\n", "7", 7, {"signature", "single-line", "missing-row", "missing-row", "missing-row"}},
+        {"5\r", "", 0, {"signature", "missing-row", "missing-row", "missing-row"}},
+        {"", "", 0, {"signature", "missing-row", "missing-row", "missing-row"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        TableReading reading = ReadTableBytes(c.text, {});
+        EXPECT_EQ(reading.defaultText, c.defaultText);
+        std::array<std::int32_t, kLevels> pays;
+        pays.fill(c.pays);
+        for (const ActivityReading& a : reading.activities)
+            EXPECT_EQ(a.levels, pays);
+        std::vector<std::string> codes;
+        for (const Finding& f : reading.findings)
+            codes.push_back(f.code);
+        EXPECT_EQ(codes, c.codes);
+        for (const Finding& f : reading.findings)
+            EXPECT_TRUE(f.code != "single-line" || f.message.find("reads as " + std::to_string(c.pays)) != std::string::npos)
+                << f.message;
     }
 }
 
