@@ -103,7 +103,7 @@ public:
         return Guarded(console, language, game_, [&] {
             json list = json::array();
             std::string text;
-            for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FromUtf8(game_))) {
+            for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FullPath(game::FromUtf8(game_)))) {
                 Holding holding = Hold(backup);
                 list.push_back(HoldingJson(backup, holding));
                 text += Printable(NameOf(backup)) + "  " + HoldingText(backup, holding, language) + "\n";
@@ -145,7 +145,7 @@ public:
 private:
     int PutBack(Console& console, Language language)
     {
-        const game::Path folder = game::FromUtf8(game_);
+        const game::Path folder = game::FullPath(game::FromUtf8(game_));
         std::vector<game::Backup> backups = game::ListBackups(game::PlatformFiles(), folder);
         // The newest is the newest that can be put back; a name is taken as it is.
         auto found = std::find_if(backups.begin(), backups.end(), [&](const game::Backup& b) {

@@ -290,6 +290,11 @@ FileSystem& PlatformFiles()
     return files;
 }
 
+Path FullPath(const Path& path)
+{
+    return path;
+}
+
 int InOutCodeForErrno(int error)
 {
     return CodeForErrno(error, Path());
