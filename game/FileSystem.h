@@ -102,9 +102,6 @@ FileSystem& PlatformFiles();
 Path FullPath(const Path& path);
 
 #ifdef _WIN32
-// The text the Windows layer hands to the system for a path: made full first where Windows
-// would change it (WindowsPathForm.h), then in the long-path form.
-std::wstring SystemPath(const Path& path);
 // The Windows layer with `pause(ms)` in place of Sleep between retries: tests count the
 // retries, or let a holder go during one.
 std::unique_ptr<FileSystem> Win32FilesPausing(std::function<void(unsigned)> pause);

@@ -383,9 +383,4 @@ Path FullPath(const Path& path)
     return Path(FullPathName(path.native()));
 }
 
-std::wstring SystemPath(const Path& path)
-{
-    return LongForm(path);
-}
-
 }  // namespace game
