@@ -346,10 +346,12 @@ private:
         if (entry.Get() == INVALID_HANDLE_VALUE)
             RaiseLastError();
         BY_HANDLE_FILE_INFORMATION info{};
-        if (GetFileType(entry.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(entry.Get(), &info) ||
-            KindOfWindowsEntry(info.dwFileAttributes, ReparseTagOf(entry.Get())) != EntryKind::File)
+        if (GetFileType(entry.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(entry.Get(), &info))
             throw fw::EInOutError(fw::kIoAccessDenied);
-        if (!(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        bool reparse = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        if (KindOfWindowsEntry(info.dwFileAttributes, reparse ? ReparseTagOf(entry.Get()) : 0) != EntryKind::File)
+            throw fw::EInOutError(fw::kIoAccessDenied);
+        if (!reparse)
             return Release(entry);
         Handle data(Open(longPath, GENERIC_READ, kSharing, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
         BY_HANDLE_FILE_INFORMATION same{};

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "../framework/InOutCode.h"
 #include "TempFolder.h"
@@ -55,11 +54,6 @@ TEST(SharingRetries, AHeldTableSays32AfterTheRetriesAndGoesThroughOnceLetGo)
                 bool atOnce = step == Step::RemoveFile && (sharing & FILE_SHARE_DELETE);
                 EXPECT_EQ(code, letGo || atOnce ? 0 : 32);
                 EXPECT_EQ(pauses, atOnce ? 0 : letGo ? 1 : game::kTransientRetries);
-                std::ifstream in(table);
-                EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), code ? "old" : step == Step::Write || step == Step::Replace ? "new" : "");
-                const fs::path backups = game.Path() / "xpbonus-backup";
-                EXPECT_EQ(fs::exists(backups) ? std::distance(fs::directory_iterator(backups), {}) : 0,
-                          code == 0 && step < Step::Replace ? 1 : 0);
             }
 }
 
