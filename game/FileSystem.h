@@ -12,15 +12,15 @@
 //   returns), FlushToDisk is FlushFileBuffers, Replace is written through
 //   (MOVEFILE_WRITE_THROUGH); removing is durable once the folder is flushed. FlushFolder
 //   is FlushFileBuffers on the folder, where the file system lets a folder be opened for
-//   writing; a refusal (FAT and exFAT, network shares) is ignored, as SQLite ignores it, and
-//   then the folder's entries reach the disk when the system writes them.
+//   writing (NTFS, ReFS); a refusal (FAT and exFAT, network shares) is ignored, as SQLite
+//   ignores it, so it never raises, and the folder's entries then reach the disk when the
+//   system writes them.
 // - Windows: a create, open, replace or remove refused with 5, 32 or 33, as a virus scanner
 //   or the indexer holding the file a moment makes it, is tried again 8 times in about a
 //   second (TransientRetry.h); a file another program still holds then fails with 32.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -102,9 +102,9 @@ FileSystem& PlatformFiles();
 Path FullPath(const Path& path);
 
 #ifdef _WIN32
-// The Windows layer with `pause(ms)` in place of Sleep between retries: tests count the
-// retries, or let a holder go during one.
-std::unique_ptr<FileSystem> Win32FilesPausing(std::function<void(unsigned)> pause);
+// The Windows layer with `pause(ms, context)` in place of Sleep between retries: tests
+// count the retries, or let a holder go during one.
+std::unique_ptr<FileSystem> Win32FilesPausing(void (*pause)(unsigned ms, void* context), void* context);
 #endif
 
 #ifndef _WIN32

@@ -176,7 +176,7 @@ private:
 
 class Win32Files : public FileSystem {
 public:
-    explicit Win32Files(std::function<void(unsigned)> pause) : pause_(std::move(pause)) {}
+    Win32Files(void (*pause)(unsigned, void*), void* context) : pause_(pause), context_(context) {}
 
     EntryKind KindOf(const Path& path, Links links) override
     {
@@ -211,8 +211,9 @@ public:
     void CreateFolder(const Path& path) override
     {
         std::wstring native = LongForm(path);
-        if (!Retried([&] { return CreateDirectoryW(native.c_str(), nullptr) != FALSE; }))
-            RaiseLastError();
+        for (int retries = 0; !CreateDirectoryW(native.c_str(), nullptr);)
+            if (!Again(retries))
+                RaiseLastError();
     }
 
     std::unique_ptr<OutputFile> CreateNew(const Path& path) override
@@ -229,38 +230,38 @@ public:
     void FlushFolder(const Path& folder) override
     {
         // Only NTFS and ReFS let a folder be opened for writing and flushed; elsewhere there
-        // is nothing more to be done, and the write has not failed for it.
+        // is nothing more to be done, and the write has not failed for it. SQLite ignores the
+        // folder's flush as much.
         Handle h(CreateFileW(LongForm(folder).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-        if (h.Get() == INVALID_HANDLE_VALUE || FlushFileBuffers(h.Get()))
-            return;
-        DWORD error = GetLastError();
-        if (error != ERROR_ACCESS_DENIED && error != ERROR_INVALID_FUNCTION && error != ERROR_INVALID_PARAMETER &&
-            error != ERROR_NOT_SUPPORTED)
-            RaiseLastError(fw::kIoDiskFull);
+        if (h.Get() != INVALID_HANDLE_VALUE)
+            FlushFileBuffers(h.Get());
     }
 
     void Replace(const Path& from, const Path& to) override
     {
         std::wstring source = LongForm(from), target = LongForm(to);
-        if (!Retried([&] {
-                return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-            }))
-            RaiseHeldOrLastError(target);
+        for (int retries = 0; !MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);)
+            if (!Again(retries))
+                RaiseHeldOrLastError(target);
     }
 
     void RemoveFile(const Path& file) override
     {
         std::wstring native = LongForm(file);
-        if (!Retried([&] { return DeleteFileW(native.c_str()) != FALSE; }))
-            RaiseHeldOrLastError(native);
+        for (int retries = 0; !DeleteFileW(native.c_str());)
+            if (!Again(retries))
+                RaiseHeldOrLastError(native);
     }
 
     bool Discard(const Path& path) noexcept override
     {
         try {
             std::wstring native = LongForm(path);
-            return Retried([&] { return DeleteFileW(native.c_str()) || RemoveDirectoryW(native.c_str()); });
+            for (int retries = 0; !DeleteFileW(native.c_str()) && !RemoveDirectoryW(native.c_str());)
+                if (!Again(retries))
+                    return false;
+            return true;
         } catch (...) {
             return false;
         }
@@ -315,30 +316,30 @@ public:
     }
 
 private:
-    // Runs `call` (true on success) again while it is refused for a moment; the last
-    // error is the last attempt's.
-    template <class Call>
-    bool Retried(const Call& call)
+    // Whether a call just refused is made again, after a pause: only while the refusal
+    // may pass. When not, the last error is still the call's.
+    bool Again(int& retries)
     {
-        int result = RetryTransient([&] { return call() ? 0 : static_cast<int>(GetLastError()); }, pause_);
-        SetLastError(static_cast<DWORD>(result));
-        return result == 0;
+        unsigned ms = RetryPauseMs(static_cast<int>(GetLastError()), retries);
+        if (ms != 0)
+            pause_(ms, context_);
+        return ms != 0;
     }
 
     HANDLE Open(const std::wstring& longPath, DWORD access, DWORD sharing, DWORD disposition, DWORD flags)
     {
-        HANDLE h = INVALID_HANDLE_VALUE;
-        Retried([&] {
-            h = CreateFileW(longPath.c_str(), access, sharing, nullptr, disposition, flags, nullptr);
-            return h != INVALID_HANDLE_VALUE;
-        });
+        HANDLE h;
+        for (int retries = 0;
+             (h = CreateFileW(longPath.c_str(), access, sharing, nullptr, disposition, flags, nullptr)) == INVALID_HANDLE_VALUE &&
+             Again(retries);) {
+        }
         return h;
     }
 
     // A regular file on a disk for reading, not through a link: a pipe or a device could
     // block. A file the file system keeps behind another kind of reparse point (deduplicated,
-    // a cloud placeholder) is opened again without the flag, so that its data comes through,
-    // and must be the same file.
+    // a cloud placeholder) is opened again from its handle, so that its data comes through
+    // and no other file can have taken its name meanwhile.
     HANDLE OpenUnlinked(const std::wstring& longPath)
     {
         constexpr DWORD kSharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
@@ -353,29 +354,27 @@ private:
             throw fw::EInOutError(fw::kIoAccessDenied);
         if (!reparse)
             return Release(entry);
-        Handle data(Open(longPath, GENERIC_READ, kSharing, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
-        BY_HANDLE_FILE_INFORMATION same{};
-        if (data.Get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(data.Get(), &same) ||
-            same.dwVolumeSerialNumber != info.dwVolumeSerialNumber || same.nFileIndexHigh != info.nFileIndexHigh ||
-            same.nFileIndexLow != info.nFileIndexLow)
-            throw fw::EInOutError(fw::kIoAccessDenied);
-        return Release(data);
+        HANDLE data = ReOpenFile(entry.Get(), GENERIC_READ, kSharing, 0);
+        if (data == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        return data;
     }
 
-    std::function<void(unsigned)> pause_;
+    void (*pause_)(unsigned, void*);
+    void* context_;
 };
 
 }  // namespace
 
 FileSystem& PlatformFiles()
 {
-    static Win32Files files([](unsigned ms) { Sleep(ms); });
+    static Win32Files files([](unsigned ms, void*) { Sleep(ms); }, nullptr);
     return files;
 }
 
-std::unique_ptr<FileSystem> Win32FilesPausing(std::function<void(unsigned)> pause)
+std::unique_ptr<FileSystem> Win32FilesPausing(void (*pause)(unsigned ms, void* context), void* context)
 {
-    return std::make_unique<Win32Files>(std::move(pause));
+    return std::make_unique<Win32Files>(pause, context);
 }
 
 Path FullPath(const Path& path)

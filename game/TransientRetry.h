@@ -2,7 +2,7 @@
 // it is written or closed, and Windows then refuses to open, create, replace or remove it
 // with ERROR_ACCESS_DENIED (5), ERROR_SHARING_VIOLATION (32) or ERROR_LOCK_VIOLATION (33).
 // Such a refusal is tried again a bounded number of times, each pause longer than the
-// last, as SQLite does. Free of <windows.h>: the pause is handed in.
+// last, as SQLite does. Free of <windows.h>, so the rule is tested on every build.
 #pragma once
 
 namespace game {
@@ -14,24 +14,13 @@ inline constexpr bool IsTransientRefusal(int code)
     return code == 5 || code == 32 || code == 33;
 }
 
-// The pause before retry `n` (0 for the first): 25 ms more each time, 900 ms for all.
-inline constexpr unsigned RetryPauseMs(int n)
+// The pause in milliseconds before a call refused with `code` is made again, counted in
+// `retries`; 0 when it is not made again. 25 ms longer each time, 900 ms for all eight.
+inline constexpr unsigned RetryPauseMs(int code, int& retries)
 {
-    return 25u * static_cast<unsigned>(n + 1);
-}
-
-// Calls `attempt` (0 on success, else the error code) until it succeeds, fails otherwise
-// than transiently or the retries are used up, with `pause(ms)` before each retry; returns
-// the last result.
-template <class Attempt, class Pause>
-int RetryTransient(Attempt&& attempt, Pause&& pause)
-{
-    int result = attempt();
-    for (int n = 0; n < kTransientRetries && IsTransientRefusal(result); ++n) {
-        pause(RetryPauseMs(n));
-        result = attempt();
-    }
-    return result;
+    if (!IsTransientRefusal(code) || retries >= kTransientRetries)
+        return 0;
+    return 25u * static_cast<unsigned>(++retries);
 }
 
 }  // namespace game

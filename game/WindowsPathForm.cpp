@@ -35,32 +35,33 @@ bool NeedsMakingFull(std::wstring_view path)
 {
     if (IsVerbatimPath(path))
         return false;
-    std::size_t at = FullRootLength(path);
-    if (at == 0 || path.find(L'/') != std::wstring_view::npos)
+    std::size_t root = FullRootLength(path), name = root;
+    if (root == 0)
         return true;
-    while (at < path.size()) {
-        std::size_t end = path.find(L'\\', at);
-        if (end == std::wstring_view::npos)
-            end = path.size();
-        std::wstring_view name = path.substr(at, end - at);
-        // Only a trailing separator may leave an empty name.
-        if ((name.empty() && end < path.size()) || name == L"." || name == L"..")
+    for (std::size_t i = root; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] == L'/')
             return true;
-        at = end + 1;
+        if (i < path.size() && path[i] != L'\\')
+            continue;
+        // Only a trailing separator may leave an empty name; "." and ".." are resolved.
+        std::size_t length = i - name;
+        if ((length == 0 && i < path.size()) || (length > 0 && length <= 2 && path[name] == L'.' && path[i - 1] == L'.'))
+            return true;
+        name = i + 1;
     }
     return false;
 }
 
-std::wstring LongPathForm(std::wstring_view fullPath)
+std::wstring LongPathForm(std::wstring fullPath)
 {
     if (IsVerbatimPath(fullPath))
-        return std::wstring(fullPath);
+        return fullPath;
     // "\\.\" and "\\?\" reach the same device names; only the second skips normalizing.
     if (fullPath.starts_with(kDevicePrefix))
-        return std::wstring(kVerbatimPrefix) + std::wstring(fullPath.substr(kDevicePrefix.size()));
+        return fullPath.replace(0, kDevicePrefix.size(), L"\\\\?\\");
     if (fullPath.starts_with(L"\\\\"))
-        return L"\\\\?\\UNC\\" + std::wstring(fullPath.substr(2));
-    return std::wstring(kVerbatimPrefix) + std::wstring(fullPath);
+        return fullPath.replace(0, 2, L"\\\\?\\UNC\\");
+    return fullPath.insert(0, L"\\\\?\\");
 }
 
 }  // namespace game

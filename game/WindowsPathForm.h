@@ -22,6 +22,6 @@ bool NeedsMakingFull(std::wstring_view path);
 // The long-path form of a full path, so that paths past 259 characters work whatever the
 // system's setting: "C:\a" -> "\\?\C:\a", "\\server\share" -> "\\?\UNC\server\share",
 // the device form "\\.\C:\a" -> "\\?\C:\a"; a verbatim path is kept as it is.
-std::wstring LongPathForm(std::wstring_view fullPath);
+std::wstring LongPathForm(std::wstring fullPath);
 
 }  // namespace game

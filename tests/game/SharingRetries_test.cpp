@@ -19,6 +19,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The other program's handle, let go in the first pause when asked to.
+struct Holder {
+    HANDLE held;
+    bool letGo;
+    int pauses = 0;
+    static void Pause(unsigned, void* context)
+    {
+        auto& self = *static_cast<Holder*>(context);
+        if (++self.pauses == 1 && self.letGo)
+            CloseHandle(std::exchange(self.held, INVALID_HANDLE_VALUE));
+    }
+};
+
 // The writer's write and removal, then the layer's own replace and removal, past its check.
 enum class Step { Write, Remove, Replace, RemoveFile };
 
@@ -33,13 +46,9 @@ TEST(SharingRetries, AHeldTableSays32AfterTheRetriesAndGoesThroughOnceLetGo)
                 fs::create_directories(table.parent_path());
                 std::ofstream(table) << "old";
                 std::ofstream(other) << "new";
-                HANDLE held = CreateFileW(table.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
-                ASSERT_NE(held, INVALID_HANDLE_VALUE);
-                int pauses = 0;
-                auto files = game::Win32FilesPausing([&](unsigned) {
-                    if (++pauses == 1 && letGo)
-                        CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
-                });
+                Holder holder{CreateFileW(table.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), letGo};
+                ASSERT_NE(holder.held, INVALID_HANDLE_VALUE);
+                auto files = game::Win32FilesPausing(&Holder::Pause, &holder);
                 game::WriteOptions options;
                 options.files = files.get();
                 int code = fwtest::InOutCodeOf([&] {
@@ -48,12 +57,12 @@ TEST(SharingRetries, AHeldTableSays32AfterTheRetriesAndGoesThroughOnceLetGo)
                     : step == Step::Replace ? files->Replace(other, table)
                                             : files->RemoveFile(table);
                 });
-                if (held != INVALID_HANDLE_VALUE)
-                    CloseHandle(held);
+                if (holder.held != INVALID_HANDLE_VALUE)
+                    CloseHandle(holder.held);
                 // Windows removes a file held with delete sharing at once.
                 bool atOnce = step == Step::RemoveFile && (sharing & FILE_SHARE_DELETE);
                 EXPECT_EQ(code, letGo || atOnce ? 0 : 32);
-                EXPECT_EQ(pauses, atOnce ? 0 : letGo ? 1 : game::kTransientRetries);
+                EXPECT_EQ(holder.pauses, atOnce ? 0 : letGo ? 1 : game::kTransientRetries);
             }
 }
 

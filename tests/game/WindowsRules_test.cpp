@@ -3,9 +3,7 @@
 // it is added), the reparse tags that count as links, the retries of a passing refusal.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "game/TransientRetry.h"
 #include "game/WindowsEntryKind.h"
@@ -63,22 +61,17 @@ TEST(WindowsRules, OnlyNameSurrogateReparsePointsAreLinks)
 TEST(WindowsRules, PassingRefusalsAreRetriedWithGrowingPauses)
 {
     const struct {
-        std::vector<int> results;  // of the attempts in turn, the last repeated
-        int attempts, last;
-    } cases[] = {{{0}, 1, 0}, {{2}, 1, 2}, {{32, 5, 33, 0}, 4, 0}, {{32, 2}, 2, 2}, {{5}, 9, 5}};
-    for (const auto& c : cases) {
-        int attempts = 0;
-        std::vector<unsigned> pauses;
-        int last = game::RetryTransient([&] { return c.results[std::min<std::size_t>(attempts++, c.results.size() - 1)]; },
-                                        [&](unsigned ms) { pauses.push_back(ms); });
-        EXPECT_EQ(last, c.last);
-        EXPECT_EQ(attempts, c.attempts);
-        EXPECT_EQ(pauses.size(), std::size_t(c.attempts - 1));
-        EXPECT_TRUE(std::is_sorted(pauses.begin(), pauses.end()));
+        int code, retries;  // made so far
+        unsigned pause;     // 0: not made again
+    } cases[] = {{5, 0, 25}, {32, 1, 50}, {33, 7, 200}, {32, 8, 0}, {2, 0, 0}, {0, 0, 0}, {64, 3, 0}};
+    for (auto c : cases) {
+        int retries = c.retries;
+        EXPECT_EQ(game::RetryPauseMs(c.code, retries), c.pause) << c.code << " after " << c.retries;
+        EXPECT_EQ(retries, c.retries + (c.pause ? 1 : 0));
     }
     unsigned total = 0;
-    for (int n = 0; n < game::kTransientRetries; ++n)
-        total += game::RetryPauseMs(n);
+    for (int retries = 0; unsigned pause = game::RetryPauseMs(32, retries);)
+        total += pause;
     EXPECT_EQ(total, 900u);  // about a second in all
 }
 
