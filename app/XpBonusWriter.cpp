@@ -47,43 +47,25 @@ bool IsAbsoluteWindowsPath(const std::wstring& path)
     return true;
 }
 
-std::wstring FullPath(const std::wstring& path)
+// The game folder made full once, as it comes in; every name is joined to that.
+game::Path GameFolderFor(const std::string& gameFolder)
 {
-    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (n == 0)
+    std::wstring base = fw::Widen(gameFolder);
+    if (!IsAbsoluteWindowsPath(base))
         RaiseInvalidName();
-    std::wstring full(n, L'\0');
-    n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-    if (n == 0 || n >= full.size())
-        RaiseInvalidName();
-    full.resize(n);
-    return full;
-}
-
-// The game folder of an override folder; a drive root keeps its backslash.
-game::Path GameFolderOf(const std::wstring& overrideFolder)
-{
-    std::wstring game = overrideFolder.substr(0, overrideFolder.rfind(L'\\'));
-    if (game.back() == L':')
-        game += L'\\';
-    return game::Path(game);
+    return game::FullPath(game::Path(base));
 }
 
 }  // namespace
 
 std::wstring OverrideFolderFor(const std::string& gameFolder)
 {
-    std::wstring base = fw::Widen(gameFolder);
-    if (!IsAbsoluteWindowsPath(base))
-        RaiseInvalidName();
-    if (!IsSeparator(base.back()))
-        base += L'\\';
-    return FullPath(base + game::FromUtf8(game::kOverrideFolderName).native());
+    return (GameFolderFor(gameFolder) / game::kOverrideFolderName).native();
 }
 
 game::WriteResult WriteXpBonusFile(const std::string& gameFolder, CellAccess& cells, game::FileSystem& files)
 {
-    game::Path game = GameFolderOf(OverrideFolderFor(gameFolder));
+    game::Path game = GameFolderFor(gameFolder);
     // Each line is built as the file takes it, so a failure leaves the rows after it untouched.
     const std::vector<RowBuilder>& builders = XpBonusLineBuilders();
     std::size_t next = 0;

@@ -11,9 +11,9 @@
 
 namespace app {
 
-// The override folder of a game folder, made full ("D:/Games/BG2" ->
-// "D:\Games\BG2\override"); the file layer reaches it in the long-path form. A text that is
-// not an absolute Windows path raises EInOutError 3 ("Invalid filename").
+// The override folder of a game folder, made full before the name is joined ("D:/Games/BG2 "
+// -> "D:\Games\BG2\override"); the file layer reaches it in the long-path form. A text
+// that is not an absolute Windows path raises EInOutError 3 ("Invalid filename").
 std::wstring OverrideFolderFor(const std::string& gameFolder);
 
 // Creates the override folder if needed and replaces xpbonus.2da with the table built

@@ -103,7 +103,7 @@ public:
         return Guarded(console, language, game_, [&] {
             json list = json::array();
             std::string text;
-            for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FromUtf8(game_))) {
+            for (const game::Backup& backup : game::ListBackups(game::PlatformFiles(), game::FullPath(game::FromUtf8(game_)))) {
                 Holding holding = Hold(backup);
                 list.push_back(HoldingJson(backup, holding));
                 text += Printable(NameOf(backup)) + "  " + HoldingText(backup, holding, language) + "\n";
@@ -145,7 +145,7 @@ public:
 private:
     int PutBack(Console& console, Language language)
     {
-        const game::Path folder = game::FromUtf8(game_);
+        const game::Path folder = game::FullPath(game::FromUtf8(game_));
         // The back-up is chosen and put back under one hold of the lock: no write comes between.
         auto lock = game::LockWriters(game::PlatformFiles(), folder);
         game::WriteOptions options;

@@ -38,6 +38,8 @@ std::vector<Chosen> Describe(CLI::App& app, Language language)
     app.set_help_flag("-h,--help", say(Message::HelpFlag));
     app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT, say(Message::VersionFlag));
     app.require_subcommand(1);
+    // CLI11 would take "/x" for an option on Windows, and so lose "//?/C:/Games/BG2".
+    app.allow_windows_style_options(false);
     const std::string group = language == Language::Russian ? "Команды" : "Subcommands";
     std::vector<Chosen> all;
     for (const SubcommandEntry& entry : kSubcommands) {

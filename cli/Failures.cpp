@@ -32,11 +32,12 @@ std::string FileFailureText(const std::string& place, const fw::EInOutError& err
 
 bool RequireGame(const std::string& path, Console& console, Language language)
 {
-    const game::Path folder = game::FromUtf8(path);
+    game::Path folder;
     Message problem = Message::NotAGame;
     game::EntryKind kind;
     try {
         // The folder as named, links followed.
+        folder = game::FullPath(game::FromUtf8(path));
         kind = game::PlatformFiles().KindOf(folder, game::Links::Followed);
     } catch (const fw::EInOutError& e) {
         Report(console, kDataFailure, FileFailureText(path, e, language));

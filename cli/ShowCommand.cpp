@@ -32,7 +32,7 @@ public:
     int Run(Console& console, Language language) override
     {
         return Guarded(console, language, path_, [&]() -> int {
-            const game::Path path = game::FromUtf8(path_);
+            const game::Path path = game::FullPath(game::FromUtf8(path_));
             auto fail = [&](Message problem) {
                 return Report(console, kDataFailure, path_ + ": " + std::string(Say(problem, language)));
             };

@@ -62,8 +62,9 @@ public:
         }
         if (!RequireGame(game_, console, language))
             return kDataFailure;
-        const game::Path folder = game::FromUtf8(game_);
-        return Guarded(console, language, game_, [&] { return Write::WriteChoices(choices, folder, console, language); });
+        return Guarded(console, language, game_, [&] {
+            return Write::WriteChoices(choices, game::FullPath(game::FromUtf8(game_)), console, language);
+        });
     }
 
 private:

@@ -4,6 +4,20 @@
 // the calls and fails any one of them. The writer's operations raise fw::EInOutError with
 // the window's numeric codes (the platform's error code on Windows, errno mapped to the
 // same codes on POSIX); opening for reading raises the reader's ReadError.
+//
+// What reaches the disk, and when:
+// - POSIX: FlushToDisk is fsync of the file, FlushFolder fsync of the folder; creating,
+//   replacing and removing are durable only once their folder is flushed.
+// - Windows: CreateNew opens the file written through (each write is on the disk when it
+//   returns), FlushToDisk is FlushFileBuffers, Replace is written through
+//   (MOVEFILE_WRITE_THROUGH); removing is durable once the folder is flushed. FlushFolder
+//   is FlushFileBuffers on the folder, where the file system lets a folder be opened for
+//   writing (NTFS, ReFS); a refusal (FAT and exFAT, network shares) is ignored, as SQLite
+//   ignores it, so it never raises, and the folder's entries then reach the disk when the
+//   system writes them.
+// - Windows: a create, open, replace or remove refused with 5, 32 or 33, as a virus scanner
+//   or the indexer holding the file a moment makes it, is tried again 8 times in about a
+//   second (TransientRetry.h); a file another program still holds then fails with 32.
 #pragma once
 
 #include <cstddef>
@@ -39,7 +53,7 @@ public:
     virtual ~OutputFile() = default;
     // Returns the bytes written, which may be fewer than given.
     virtual std::size_t Write(std::string_view data) = 0;
-    // The data onto the disk: fsync / FlushFileBuffers.
+    // The data onto the disk: fsync / FlushFileBuffers; raises when that fails.
     virtual void FlushToDisk() = 0;
     virtual void Close() = 0;
     // POSIX: the permission bits of `file` onto this one, so a table replaced keeps who may
@@ -68,8 +82,7 @@ public:
     // A file created for writing only if no entry of that name exists (kIoFileExists
     // otherwise, the entry left as it is).
     virtual std::unique_ptr<OutputFile> CreateNew(const Path& path) = 0;
-    // Makes the folder's entries durable (POSIX: fsync of the folder; nothing on Windows,
-    // where creating and replacing are written through).
+    // Makes the folder's entries durable (see the top of this file for each platform).
     virtual void FlushFolder(const Path& folder) = 0;
     // Puts `from` in the place of `to` in one step, replacing a file there.
     virtual void Replace(const Path& from, const Path& to) = 0;
@@ -77,7 +90,8 @@ public:
     // Removes a file or an empty folder; false when that fails. For cleaning up.
     virtual bool Discard(const Path& path) noexcept = 0;
     // Raises unless the existing file may be replaced: the user may write it and no other
-    // program holds it against writing (Windows: code 32). A missing file passes.
+    // program holds it (Windows: code 32 whatever sharing that program allowed, since a
+    // replace over an open file fails). A missing file passes.
     virtual void CheckReplaceable(const Path& file) = 0;
     // A regular file's bytes, opened without blocking and without following a link;
     // kIoFileTooLarge when it holds more than `limit` bytes.
@@ -95,5 +109,18 @@ public:
 
 // The platform's own file system.
 FileSystem& PlatformFiles();
+
+// A path the user gives, as the system means it; the game folder is made full once where it
+// comes in and names are joined to that. Windows: GetFullPathNameW (the current folder put
+// in front, "." and ".." resolved, slashes turned, trailing spaces and dots dropped), a
+// "\\?\" path kept as it is; EInOutError 3 when it cannot be made full. POSIX: the path as
+// it is.
+Path FullPath(const Path& path);
+
+#ifdef _WIN32
+// The Windows layer with `pause(ms, context)` in place of Sleep between retries: tests
+// count the retries, or let a holder go during one.
+std::unique_ptr<FileSystem> Win32FilesPausing(void (*pause)(unsigned ms, void* context), void* context);
+#endif
 
 }  // namespace game

@@ -365,4 +365,9 @@ FileSystem& PlatformFiles()
     return files;
 }
 
+Path FullPath(const Path& path)
+{
+    return path;
+}
+
 }  // namespace game

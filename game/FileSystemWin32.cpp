@@ -2,8 +2,13 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "framework/Exceptions.h"
 #include "game/ReadError.h"
+#include "game/TransientRetry.h"
+#include "game/WindowsEntryKind.h"
+#include "game/WindowsPathForm.h"
 
 namespace game {
 
@@ -15,22 +20,23 @@ namespace {
     throw fw::EInOutError(code ? static_cast<int>(code) : fallback);
 }
 
-// The one place the long-path form is added: paths past 259 characters work whatever the
-// system's setting. A relative path is made full first, as the long form cannot be relative.
-std::wstring LongForm(const Path& path)
+std::wstring FullPathName(const std::wstring& path)
 {
-    std::wstring text = path.native();
-    for (wchar_t& c : text)
-        if (c == L'/')
-            c = L'\\';
-    if (text.rfind(L"\\\\?\\", 0) == 0)
-        return text;
-    DWORD n = GetFullPathNameW(text.c_str(), 0, nullptr, nullptr);
+    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     std::wstring full(n, L'\0');
-    if (n == 0 || (n = GetFullPathNameW(text.c_str(), n, full.data(), nullptr)) == 0 || n >= full.size())
+    if (n == 0 || (n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr)) == 0 || n >= full.size())
         throw fw::EInOutError(fw::kIoInvalidFilename);
     full.resize(n);
-    return LongPathForm(full);
+    return full;
+}
+
+// The one place the long-path form is added: paths past 259 characters work whatever the
+// system's setting. Only a path Windows would still change is made full first; the game
+// folder came in full, so the names joined to it reach exactly the entries they name.
+std::wstring LongForm(const Path& path)
+{
+    const std::wstring& text = path.native();
+    return LongPathForm(NeedsMakingFull(text) ? FullPathName(text) : text);
 }
 
 // Closes a handle when dropped.
@@ -45,6 +51,7 @@ public:
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     HANDLE Get() const { return h_; }
+    friend HANDLE Release(Handle& h) { return std::exchange(h.h_, INVALID_HANDLE_VALUE); }
 
 private:
     HANDLE h_;
@@ -80,14 +87,40 @@ private:
     std::uint64_t size_;
 };
 
-EntryKind KindOfAttributes(DWORD attributes)
+// The reparse tag of an open file, or of none; a tag that cannot be read counts as a link's.
+DWORD ReparseTagOf(HANDLE h)
 {
-    // Symbolic links and junctions alike: writing through one writes somewhere else.
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        return EntryKind::Link;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return EntryKind::Folder;
-    return attributes & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::File;
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (!GetFileInformationByHandleEx(h, FileAttributeTagInfo, &info, sizeof info))
+        return IO_REPARSE_TAG_SYMLINK;
+    return info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? info.ReparseTag : 0;
+}
+
+EntryKind KindOfPath(const std::wstring& longPath, DWORD attributes)
+{
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return KindOfWindowsEntry(attributes, 0);
+    Handle h(CreateFileW(longPath.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    DWORD tag = h.Get() == INVALID_HANDLE_VALUE ? IO_REPARSE_TAG_SYMLINK : ReparseTagOf(h.Get());
+    return KindOfWindowsEntry(attributes, tag);
+}
+
+// Whether another program has the file open: it cannot be opened with no sharing at all.
+bool HeldOpen(const std::wstring& longPath)
+{
+    Handle h(CreateFileW(longPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return h.Get() == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// Raises the last error; a replace or remove refused with 5 or 33 over a file another
+// program holds open is reported as that (32), whatever sharing it allowed.
+[[noreturn]] void RaiseHeldOrLastError(const std::wstring& longPath)
+{
+    DWORD code = GetLastError();
+    if ((code == ERROR_ACCESS_DENIED || code == ERROR_LOCK_VIOLATION) && HeldOpen(longPath))
+        code = ERROR_SHARING_VIOLATION;
+    throw fw::EInOutError(code ? static_cast<int>(code) : fw::kIoInvalidFilename);
 }
 
 // What a link leads to, asked of the file it opens; nothing there for a dangling link.
@@ -100,7 +133,7 @@ EntryKind KindBehindLink(const std::wstring& longPath)
         return EntryKind::Missing;
     if (GetFileType(h.Get()) != FILE_TYPE_DISK)
         return EntryKind::Other;
-    return KindOfAttributes(info.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_REPARSE_POINT));
+    return KindOfWindowsEntry(info.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_REPARSE_POINT), 0);
 }
 
 class Win32OutputFile : public OutputFile {
@@ -168,6 +201,8 @@ bool TryLock(HANDLE h)
 
 class Win32Files : public FileSystem {
 public:
+    Win32Files(void (*pause)(unsigned, void*), void* context) : pause_(pause), context_(context) {}
+
     EntryKind KindOf(const Path& path, Links links) override
     {
         std::wstring native = LongForm(path);
@@ -178,14 +213,14 @@ public:
                 return EntryKind::Missing;
             RaiseLastError();
         }
-        EntryKind kind = KindOfAttributes(attributes);
+        EntryKind kind = KindOfPath(native, attributes);
         return kind == EntryKind::Link && links == Links::Followed ? KindBehindLink(native) : kind;
     }
 
     std::unique_ptr<ByteSource> OpenForReading(const Path& file) override
     {
-        HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = Open(LongForm(file), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
         if (h == INVALID_HANDLE_VALUE)
             throw ReadError::OfFile(ReadProblem::CannotOpen, file, std::nullopt, static_cast<int>(GetLastError()));
         BY_HANDLE_FILE_INFORMATION info{};
@@ -200,40 +235,58 @@ public:
 
     void CreateFolder(const Path& path) override
     {
-        if (!CreateDirectoryW(LongForm(path).c_str(), nullptr))
-            RaiseLastError();
+        std::wstring native = LongForm(path);
+        for (int retries = 0; !CreateDirectoryW(native.c_str(), nullptr);)
+            if (!Again(retries))
+                RaiseLastError();
     }
 
     std::unique_ptr<OutputFile> CreateNew(const Path& path) override
     {
-        // Others may read it meanwhile; nobody else may write it.
-        HANDLE h = CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Others may read it meanwhile; nobody else may write it. Written through, so the
+        // new entry and its bytes are on the disk before the writer flushes it.
+        HANDLE h = Open(LongForm(path), GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH);
         if (h == INVALID_HANDLE_VALUE)
             RaiseLastError();
         return std::make_unique<Win32OutputFile>(h);
     }
 
-    void FlushFolder(const Path&) override {}
+    void FlushFolder(const Path& folder) override
+    {
+        // Only NTFS and ReFS let a folder be opened for writing and flushed; elsewhere there
+        // is nothing more to be done, and the write has not failed for it. SQLite ignores the
+        // folder's flush as much.
+        Handle h(CreateFileW(LongForm(folder).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (h.Get() != INVALID_HANDLE_VALUE)
+            FlushFileBuffers(h.Get());
+    }
 
     void Replace(const Path& from, const Path& to) override
     {
-        if (!MoveFileExW(LongForm(from).c_str(), LongForm(to).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            RaiseLastError();
+        std::wstring source = LongForm(from), target = LongForm(to);
+        for (int retries = 0; !MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);)
+            if (!Again(retries))
+                RaiseHeldOrLastError(target);
     }
 
     void RemoveFile(const Path& file) override
     {
-        if (!DeleteFileW(LongForm(file).c_str()))
-            RaiseLastError();
+        std::wstring native = LongForm(file);
+        for (int retries = 0; !DeleteFileW(native.c_str());)
+            if (!Again(retries))
+                RaiseHeldOrLastError(native);
     }
 
     bool Discard(const Path& path) noexcept override
     {
         try {
             std::wstring native = LongForm(path);
-            return DeleteFileW(native.c_str()) || RemoveDirectoryW(native.c_str());
+            for (int retries = 0; !DeleteFileW(native.c_str()) && !RemoveDirectoryW(native.c_str());)
+                if (!Again(retries))
+                    return false;
+            return true;
         } catch (...) {
             return false;
         }
@@ -241,25 +294,18 @@ public:
 
     void CheckReplaceable(const Path& file) override
     {
-        // Write access with read sharing, as the temporary file is opened: fails with 32 while
-        // another program holds the file without letting others write it, 5 when read-only.
-        Handle h(CreateFileW(LongForm(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        // As the replace will need it, and with no sharing at all: any other program that
+        // has the file open makes it fail with 32 (a replace over an open file fails
+        // whatever sharing that program allowed), a read-only file with 5.
+        std::wstring native = LongForm(file);
+        Handle h(Open(native, GENERIC_WRITE | DELETE, 0, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT));
         if (h.Get() == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND)
-            RaiseLastError();
+            RaiseHeldOrLastError(native);
     }
 
     std::string ReadWhole(const Path& file, std::size_t limit) override
     {
-        // Not through a link, and only a file on a disk: a pipe or a device could block.
-        Handle h(CreateFileW(LongForm(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (h.Get() == INVALID_HANDLE_VALUE)
-            RaiseLastError();
-        BY_HANDLE_FILE_INFORMATION info{};
-        if (GetFileType(h.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(h.Get(), &info) ||
-            (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
-            throw fw::EInOutError(fw::kIoAccessDenied);
+        Handle h(OpenUnlinked(LongForm(file)));
         std::string bytes;
         char buffer[4096];
         for (;;) {
@@ -286,8 +332,9 @@ public:
         std::vector<FolderEntry> entries;
         do {
             std::wstring name = found.cFileName;
+            // dwReserved0 holds the reparse tag of a reparse point.
             if (name != L"." && name != L"..")
-                entries.push_back({Path(name), KindOfAttributes(found.dwFileAttributes)});
+                entries.push_back({Path(name), KindOfWindowsEntry(found.dwFileAttributes, found.dwReserved0)});
         } while (FindNextFileW(h, &found));
         FindClose(h);
         return entries;
@@ -296,9 +343,9 @@ public:
     std::unique_ptr<HeldLock> LockFile(const Path& file, int waitMilliseconds) override
     {
         // Shared, so every writer opens the same file and waits on its lock; not through a link.
-        HANDLE h = CreateFileW(LongForm(file).c_str(), GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        HANDLE h = Open(LongForm(file), GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
         if (h == INVALID_HANDLE_VALUE)
             RaiseLastError();
         auto lock = std::make_unique<Win32Lock>(h);
@@ -311,14 +358,73 @@ public:
         }
         return lock;
     }
+private:
+    // Whether a call just refused is made again, after a pause: only while the refusal
+    // may pass. When not, the last error is still the call's.
+    bool Again(int& retries)
+    {
+        unsigned ms = RetryPauseMs(static_cast<int>(GetLastError()), retries);
+        if (ms != 0)
+            pause_(ms, context_);
+        return ms != 0;
+    }
+
+    HANDLE Open(const std::wstring& longPath, DWORD access, DWORD sharing, DWORD disposition, DWORD flags)
+    {
+        HANDLE h;
+        for (int retries = 0;
+             (h = CreateFileW(longPath.c_str(), access, sharing, nullptr, disposition, flags, nullptr)) == INVALID_HANDLE_VALUE &&
+             Again(retries);) {
+        }
+        return h;
+    }
+
+    // A regular file on a disk for reading, not through a link: a pipe or a device could
+    // block. A file the file system keeps behind another kind of reparse point (deduplicated,
+    // a cloud placeholder) is opened again from its handle, so that its data comes through
+    // and no other file can have taken its name meanwhile.
+    HANDLE OpenUnlinked(const std::wstring& longPath)
+    {
+        constexpr DWORD kSharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        Handle entry(Open(longPath, GENERIC_READ, kSharing, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
+        if (entry.Get() == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (GetFileType(entry.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(entry.Get(), &info))
+            throw fw::EInOutError(fw::kIoAccessDenied);
+        bool reparse = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        if (KindOfWindowsEntry(info.dwFileAttributes, reparse ? ReparseTagOf(entry.Get()) : 0) != EntryKind::File)
+            throw fw::EInOutError(fw::kIoAccessDenied);
+        if (!reparse)
+            return Release(entry);
+        HANDLE data = ReOpenFile(entry.Get(), GENERIC_READ, kSharing, 0);
+        if (data == INVALID_HANDLE_VALUE)
+            RaiseLastError();
+        return data;
+    }
+
+    void (*pause_)(unsigned, void*);
+    void* context_;
 };
 
 }  // namespace
 
 FileSystem& PlatformFiles()
 {
-    static Win32Files files;
+    static Win32Files files([](unsigned ms, void*) { Sleep(ms); }, nullptr);
     return files;
+}
+
+std::unique_ptr<FileSystem> Win32FilesPausing(void (*pause)(unsigned ms, void* context), void* context)
+{
+    return std::make_unique<Win32Files>(pause, context);
+}
+
+Path FullPath(const Path& path)
+{
+    if (IsVerbatimPath(path.native()))
+        return path;
+    return Path(FullPathName(path.native()));
 }
 
 }  // namespace game

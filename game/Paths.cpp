@@ -187,7 +187,8 @@ BasicPath<Style>& BasicPath<Style>::operator/=(const BasicPath& name)
         return *this;
     }
     std::size_t root = Style::RootLength(native_);
-    bool driveOnly = root == native_.size() && native_.back() == ':';
+    // "C:" goes on in that drive's current folder; "\\?\C:" is the drive's root.
+    bool driveOnly = root == 2 && native_.size() == 2 && native_.back() == ':';
     if (!Style::IsSeparator(native_.back()) && !driveOnly && !name.native_.empty())
         native_ += Style::kSeparator;
     native_ += name.native_;
@@ -242,15 +243,6 @@ int BasicPath<Style>::compare(const BasicPath& other) const
 
 template class BasicPath<PosixStyle>;
 template class BasicPath<WindowsStyle>;
-
-std::wstring LongPathForm(std::wstring_view fullPath)
-{
-    if (fullPath.substr(0, 4) == L"\\\\?\\")
-        return std::wstring(fullPath);
-    if (fullPath.size() >= 2 && WindowsStyle::IsSeparator(fullPath[0]) && WindowsStyle::IsSeparator(fullPath[1]))
-        return L"\\\\?\\UNC\\" + std::wstring(fullPath.substr(2));
-    return L"\\\\?\\" + std::wstring(fullPath);
-}
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 {

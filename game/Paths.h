@@ -111,11 +111,6 @@ inline Path FromUtf8(std::string_view text)
     return Path(NativeStyle::FromUtf8(text));
 }
 
-// Windows: the long-path form of a full path, so that paths past 259 characters work:
-// "C:\a" -> "\\?\C:\a", "\\server\share" -> "\\?\UNC\server\share"; a path already in
-// that form is kept as it is. The platform layer makes a path full before it asks here.
-std::wstring LongPathForm(std::wstring_view fullPath);
-
 // The names in a game folder that the engine and this tool go by, in any letter case.
 inline constexpr char kKeyFileName[] = "chitin.key";
 inline constexpr char kOverrideFolderName[] = "override";

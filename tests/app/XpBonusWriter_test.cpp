@@ -84,6 +84,9 @@ TEST(XpBonusWriter, OverrideFolderIsInsideTheGameFolder)
         {"E:\\", L"E:\\override"},
         {"d:/games/bg2", L"d:\\games\\bg2\\override"},
         {"\\\\server\\share\\BG2", L"\\\\server\\share\\BG2\\override"},
+        // Made full before the name is joined: what Windows makes of the folder itself.
+        {"D:\\Games\\BG2 ", L"D:\\Games\\BG2\\override"},
+        {"D:\\Games\\x\\..\\BG2.", L"D:\\Games\\BG2\\override"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);

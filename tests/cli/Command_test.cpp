@@ -71,6 +71,8 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         {{"write", "g", "--scrolls", "1:5,x"}, Language::Russian, 2, "", "xptable: --scrolls: значение не из одних цифр: x. Справка: xptable --help\n"},
         {{"restore", "g", "a/../b"}, Language::Russian, 2, "", "xptable: не имя резервной копии: a/../b. Справка: xptable --help\n"},
         {{"restore", "missing/x"}, Language::English, 1, "", "xptable: missing/x: no such file or folder\n"},
+        // A path that starts with a slash is a path on Windows too, never a "/option".
+        {{"show", "/missing/x"}, Language::English, 1, "", "xptable: /missing/x: no such file or folder\n"},
         {{"restore", "missing/x", ""}, Language::English, 2, "", "xptable: an empty back-up name. Run 'xptable --help' for help.\n"},
         {{"backups", "missing/x"}, Language::Russian, 1, "", "xptable: missing/x: нет такого файла или каталога\n"},
     };

@@ -31,7 +31,7 @@ TEST(Paths, JoinAsTheSystemDoes)
     } windows[] = {
         {L"C:\\a", L"b", L"C:\\a\\b"},     {L"C:\\", L"b", L"C:\\b"},      {L"C:/a/", L"b", L"C:/a/b"},
         {L"C:", L"b", L"C:b"},             {L"a", L"C:\\b", L"C:\\b"},     {L"a", L"\\b", L"\\b"},
-        {L"\\\\srv\\share", L"x", L"\\\\srv\\share\\x"},
+        {L"\\\\srv\\share", L"x", L"\\\\srv\\share\\x"}, {L"\\\\?\\C:", L"x", L"\\\\?\\C:\\x"},
     };
     for (const auto& c : windows)
         EXPECT_EQ((WindowsPath(c.path) / c.name).native(), c.joined);
@@ -113,20 +113,6 @@ TEST(Paths, Utf8BothWays)
     for (const auto& c : cases)
         EXPECT_EQ(WindowsStyle::ToUtf8(c.wide), c.utf8);
     EXPECT_EQ(WindowsStyle::FromUtf8("a\xC0\xAF" "b"), L"a\xFFFD\xFFFD" L"b");
-}
-
-TEST(Paths, LongFormOnceForDrivesAndShares)
-{
-    const struct {
-        const wchar_t *full, *longForm;
-    } cases[] = {
-        {L"C:\\Games\\BG2", L"\\\\?\\C:\\Games\\BG2"},
-        {L"\\\\srv\\share\\BG2", L"\\\\?\\UNC\\srv\\share\\BG2"},
-        {L"\\\\?\\C:\\Games", L"\\\\?\\C:\\Games"},
-        {L"\\\\?\\UNC\\srv\\share", L"\\\\?\\UNC\\srv\\share"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(game::LongPathForm(c.full), c.longForm);
 }
 
 TEST(Paths, NamesCompareIgnoringAsciiCaseOnly)
