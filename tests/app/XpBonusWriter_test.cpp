@@ -264,7 +264,7 @@ TEST(XpBonusWriter, SuccessBoxIsOwnedByTheApplicationWindow)
 TEST(XpBonusWriter, TheWritersOwnFailuresInTheFailureBox)
 {
     const game::WriterBusy busy;
-    const game::ReplaceUnsure unsure(64, game::Path(L"C:\\g\\b.2da"));
+    const game::ReplaceUnsure unsure(fw::EInOutError(64), game::Path(L"C:\\g\\b.2da"));
     EXPECT_EQ(WindowFailure(busy).Message(), std::string("Таблицу опыта этой игры сейчас записывает другая программа; "
                                                          "ничего не изменено, повторите чуть позже"_cp1251));
     EXPECT_EQ(WindowFailure(unsure).Message(), std::string("I/O error 64. Заменена ли таблица, узнать нельзя; прежняя "
