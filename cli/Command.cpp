@@ -28,6 +28,9 @@ void Translate(CLI::App& app)
         formatter->label(key, value);
 }
 
+constexpr const char* kLicenceLine =
+    "Copyright (c) 2026 The XP Table Editor authors. License: MIT <https://opensource.org/licenses/MIT>";
+
 // The parser with every subcommand of the table on it, in the table's order.
 std::vector<Chosen> Describe(CLI::App& app, Language language)
 {
@@ -35,7 +38,9 @@ std::vector<Chosen> Describe(CLI::App& app, Language language)
     if (language == Language::Russian)
         Translate(app);
     app.set_help_flag("-h,--help", say(Message::HelpFlag));
-    app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT, say(Message::VersionFlag));
+    // One line for the licence, as GNU tools do; help2man makes it the page's COPYRIGHT.
+    app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT + "\n" + kLicenceLine,
+                         say(Message::VersionFlag));
     app.require_subcommand(1);
     const std::string group = language == Language::Russian ? "Команды" : "Subcommands";
     std::vector<Chosen> all;
