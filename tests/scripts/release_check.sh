@@ -19,7 +19,7 @@ zip="dist/XpTableEditor-$version.zip"
 [ -f "$zip" ] || { echo "release check: no $zip" >&2; exit 1; }
 
 entries="$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')"
-[ "$entries" = "XpTableEditor.exe readme.txt xptable.exe " ] || fail "entries are: $entries"
+[ "$entries" = "LICENSE.txt XpTableEditor.exe readme.txt xptable.exe " ] || fail "entries are: $entries"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -110,18 +110,18 @@ licences="$work/LICENSE.txt"
 grep -q '^Copyright (c) 2026 The XP Table Editor authors' "$licences" || fail "LICENSE.txt lacks our licence"
 maps=("$build/XpTableEditor.map" "$build/xptable.map")
 taken="$(sed -n '/^Archive member included/,/^Discarded/p' "${maps[@]}" | grep -oE '/lib[^/ (]*\.a\([^)]*\)' | LC_ALL=C sort -u)"
-# archive members in a link map (a pattern) / the notice that must be there for them
-while IFS='|' read -r member notice; do
+# archive members in a link map (a pattern) ; the notice that must be there for them
+while IFS=';' read -r member notice; do
   grep -qE "$member" <<<"$taken" && ! grep -qF -- "$notice" "$licences" &&
     fail "the programs take code from $member, LICENSE.txt lacks '$notice'"
 done <<'NOTICES'
-/libpthread\.a\(|Copyright (c) 2011-2016 mingw-w64 project
-/libmingw(32|ex)\.a\(|Copyright (c) 2009-2016 the mingw-w64 project
-/libmingwex\.a\([^)]*-(gdtoa|strtodg|dmisc)\.o|Copyright (C) 1997-2001 Lucent Technologies
-/libmingwex\.a\([^)]*-strtodnrp\.o|Copyright (C) 2004, 2005 David M. Gay
-/libmingwex\.a\([^)]*-mingw_pformat\.o|by Keith Marshall
-/libz\.a\(|Copyright (C) 1995-2022 Jean-loup Gailly and Mark Adler
-/lib(gcc|gcc_eh|stdc\+\+)\.a\(|GCC Runtime Library Exception
+/libpthread\.a\(;Copyright (c) 2011-2016 mingw-w64 project
+/libmingw(32|ex)\.a\(;Copyright (c) 2009-2016 the mingw-w64 project
+/libmingwex\.a\([^)]*-(gdtoa|strtodg|dmisc)\.o;Copyright (C) 1997-2001 Lucent Technologies
+/libmingwex\.a\([^)]*-strtodnrp\.o;Copyright (C) 2004, 2005 David M. Gay
+/libmingwex\.a\([^)]*-mingw_pformat\.o;by Keith Marshall
+/libz\.a\(;Copyright (C) 1995-2022 Jean-loup Gailly and Mark Adler
+/lib(gcc|gcc_eh|stdc\+\+)\.a\(;GCC Runtime Library Exception
 NOTICES
 # Every archive the programs take code from has a row above, or is one of Windows' own.
 others="$(grep -oE '/lib[^/ (]*\.a' <<<"$taken" | LC_ALL=C sort -u |
@@ -132,7 +132,7 @@ while IFS= read -r line; do
   grep -qF -- "Copyright (c) $line" "$licences" || fail "LICENSE.txt lacks the headers' line '$line'"
 done < <(grep -rhoE '(SPDX-FileCopyrightText: |Copyright \(c\) )[0-9].*' /usr/include/nlohmann /usr/include/CLI |
   sed -E 's/^(SPDX-FileCopyrightText: |Copyright \(c\) )//; s/\.$//' | LC_ALL=C sort -u)
-grep -q '^ *Apache License$' "$licences" || fail "LICENSE.txt lacks the Apache License that Abseil's part comes under"
+grep -q 'Apache License' "$licences" && grep -q 'Version 2.0, January 2004' "$licences" || fail "LICENSE.txt lacks the Apache License that Abseil's part comes under"
 
 if [ -z "${DISPLAY:-}" ]; then
   source scripts/wine-env.sh
