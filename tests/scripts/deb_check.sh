@@ -27,6 +27,7 @@ want="-rwxr-xr-x root/root ./usr/bin/xptable
 -rw-r--r-- root/root ./usr/share/bash-completion/completions/xptable
 -rw-r--r-- root/root ./usr/share/doc/xptable/changelog.gz
 -rw-r--r-- root/root ./usr/share/doc/xptable/copyright
+-rw-r--r-- root/root ./usr/share/lintian/overrides/xptable
 -rw-r--r-- root/root ./usr/share/man/man1/xptable.1.gz
 -rw-r--r-- root/root ./usr/share/man/ru/man1/xptable.1.gz"
 [ "$files" = "$want" ] || fail "the package holds:"$'\n'"$files"
