@@ -12,7 +12,7 @@ cd "$root"
 failures=0
 fail() { echo "deb check: $*" >&2; failures=$((failures + 1)); }
 
-version="$(sed -n 's/^#define XP_VERSION_TEXT "\(.*\)"$/\1/p' build-deb/generated/app/Version.h)"
+version="$(sed -n 's/^project(XpTableEditor VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)"
 deb="dist/xptable_${version}_$(dpkg --print-architecture).deb"
 changes="${deb%.deb}.changes"
 [ -f "$deb" ] && [ -f "$changes" ] || { echo "deb check: no $deb or $changes" >&2; exit 1; }
