@@ -10,6 +10,7 @@ mkdir -p "$out"
 # help2man names its headings in Russian only under a Russian locale; a build machine may
 # have none, so one is made beside the pages from the sources the package locales holds.
 if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\?8'; then
+  mkdir -p "$out/locale"
   localedef -i ru_RU -f UTF-8 -c "$out/locale/ru_RU.UTF-8" >/dev/null 2>&1 || true
   [ -d "$out/locale/ru_RU.UTF-8" ] || { echo "cannot make the locale ru_RU.UTF-8" >&2; exit 1; }
   export LOCPATH="$out/locale"
