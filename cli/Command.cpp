@@ -29,6 +29,9 @@ void Translate(CLI::App& app)
         formatter->label(key, value);
 }
 
+constexpr const char* kLicenceLine =
+    "Copyright (c) 2026 The XP Table Editor authors. License: MIT <https://opensource.org/licenses/MIT>";
+
 // The parser with every subcommand of the table on it, in the table's order.
 std::vector<Chosen> Describe(CLI::App& app, Language language)
 {
@@ -36,7 +39,9 @@ std::vector<Chosen> Describe(CLI::App& app, Language language)
     if (language == Language::Russian)
         Translate(app);
     app.set_help_flag("-h,--help", say(Message::HelpFlag));
-    app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT, say(Message::VersionFlag));
+    // One line for the licence, as GNU tools do; help2man makes it the page's COPYRIGHT.
+    app.set_version_flag("--version", std::string("xptable ") + XP_VERSION_TEXT + "\n" + kLicenceLine,
+                         say(Message::VersionFlag));
     app.require_subcommand(1);
     // CLI11 would take "/x" for an option on Windows, and so lose "//?/C:/Games/BG2".
     app.allow_windows_style_options(false);

@@ -21,12 +21,7 @@ target_compile_definitions(native_tests PRIVATE XP_TEST_DATA_DIR="${CMAKE_SOURCE
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
-# The shipped command and the benchmarks use a plain, optimised copy of the same sources:
-# the sanitizers are for the tests, not for players' machines or timing figures.
-add_library(xpcore_plain STATIC ${NATIVE_SOURCES} ${POSIX_SOURCES})
-target_include_directories(xpcore_plain PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
-target_compile_options(xpcore_plain PRIVATE -O2)
-target_link_libraries(xpcore_plain PUBLIC ZLIB::ZLIB)
+include(cmake/Command.cmake)
 add_library(xptesttools_plain STATIC ${TEST_TOOL_SOURCES})
 target_compile_options(xptesttools_plain PRIVATE -O2)
 target_link_libraries(xptesttools_plain PUBLIC xpcore_plain)
@@ -40,12 +35,6 @@ if(benchmark_FOUND AND NATIVE_BENCHMARKS)
     target_link_libraries(${name} PRIVATE xptesttools_plain benchmark::benchmark)
   endforeach()
 endif()
-
-# The companion command for Linux and other POSIX systems.
-get_property(CLI_POSIX_MAIN GLOBAL PROPERTY XP_CLI_POSIX_MAIN)
-add_executable(xptable ${CLI_POSIX_MAIN})
-target_compile_options(xptable PRIVATE -O2)
-target_link_libraries(xptable PRIVATE xpcore_plain)
 
 get_property(NATIVE_TOOLS GLOBAL PROPERTY XP_NATIVE_TOOLS)
 foreach(src ${NATIVE_TOOLS})

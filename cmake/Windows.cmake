@@ -114,8 +114,8 @@ if(WIN_TESTS)
   add_dependencies(win_gui_tests XpTableEditor xptable)
   add_test(NAME win_gui_tests COMMAND win_gui_tests)
   set_tests_properties(win_gui_tests PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
-  # The command's version resource, read by the same cases.
-  add_test(NAME win_cli_version COMMAND win_gui_tests --gtest_filter=VersionResource.*)
+  # The command's version resource and manifest, read by the same cases.
+  add_test(NAME win_cli_version COMMAND win_gui_tests --gtest_filter=VersionResource.*:ProgramManifest.*)
   set_tests_properties(win_cli_version PROPERTIES ENVIRONMENT "XP_PROGRAM=Z:${CMAKE_BINARY_DIR}/xptable.exe")
 endif()
 

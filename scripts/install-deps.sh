@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32 xvfb xauth fonts-liberation fonts-wine imagemagick xdotool zip unzip
   zlib1g-dev libz-mingw-w64-dev libcli11-dev nlohmann-json3-dev locales
-  dpkg-dev lintian help2man man-db bash-completion desktop-file-utils
+  dpkg-dev debhelper lintian help2man man-db bash-completion desktop-file-utils faketime
   python3  # drives bash on a pseudo-terminal in the completion test
 )
 

@@ -112,6 +112,8 @@ exec_line="$(exec_arg env) $(exec_arg "WINEPREFIX=$prefix") $(exec_arg "$wine") 
 make_dir "$(dirname "$entry")"
 while IFS= read -r line; do
   [ "$line" = "Exec=@EXEC@" ] && line="Exec=$exec_line"
+  # A string value: only its backslashes are escaped.
+  [ "$line" = "TryExec=@TRYEXEC@" ] && line="TryExec=${wine//\\/\\\\}"
   printf '%s\n' "$line"
 done <"$root/packaging/xptable-editor.desktop" >"$work/entry"
 note_made file "$entry"

@@ -56,6 +56,9 @@ echo "== release zip and Debian package"
 
 echo "== Debian package (never installed here) and desktop entry"
 bash tests/scripts/deb_check.sh || status=1
+
+echo "== the Debian packages built again elsewhere, compared byte for byte"
+bash tests/scripts/rebuild_check.sh || status=1
 bash tests/scripts/install_desktop_test.sh || status=1
 
 exit $status

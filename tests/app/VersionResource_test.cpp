@@ -113,3 +113,24 @@ TEST_F(VersionResource, StringsNameTheProduct)
 }
 
 }  // namespace
+
+namespace {
+
+// The manifest each program carries names Windows 7, 8, 8.1 and 10/11, so those run it with
+// their own behaviour rather than the one kept for Vista's programs.
+TEST(ProgramManifest, NamesWindows7To11)
+{
+    HMODULE file = LoadLibraryExW(apptest::ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(file, nullptr);
+    HRSRC found = FindResourceW(file, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(file, found))),
+                               SizeofResource(file, found));
+    for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                           "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos) << id;
+    }
+    FreeLibrary(file);
+}
+
+}  // namespace

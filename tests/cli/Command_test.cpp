@@ -60,7 +60,7 @@ TEST(Command, HelpVersionAndUsageMessagesInTheUsersLanguage)
         {{"--help"}, Language::English, 0, "Shows the experience table", ""},
         {{"show", "--help"}, Language::English, 0, "Show the table the game uses", ""},
         {{"templates", "-h"}, Language::Russian, 0, "Перечислить 18 встроенных шаблонов\nИспользование: xptable templates [ПАРАМЕТРЫ]", ""},
-        {{"--version"}, Language::English, 0, "xptable " XP_VERSION_TEXT "\n", ""},
+        {{"--version"}, Language::Russian, 0, "xptable " XP_VERSION_TEXT "\nCopyright (c) 2026 The XP Table Editor authors. License: MIT <https://opensource.org/licenses/MIT>\n", ""},
         {{}, Language::English, 2, "", "xptable: A subcommand is required. Run 'xptable --help' for help.\n"},
         {{}, Language::Russian, 2, "", "xptable: не указана команда или обязательный аргумент. Справка: xptable --help\n"},
         {{"show", "a", "b"}, Language::Russian, 2, "", "xptable: лишние аргументы. Справка: xptable --help\n"},

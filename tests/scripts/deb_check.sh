@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package made by scripts/package-deb.sh without installing it: lintian,
-# its files and their modes, the command run from the unpacked package on a game folder
+# Checks the Debian packages made by scripts/package-deb.sh without installing them: lintian
+# on the source and the binary package, the binary's files and their modes, its fields, the command run from the unpacked package on a game folder
 # from scripts/make-game.sh, both manual pages read by man without a warning, and what the
 # bash completion offers.
 #   bash tests/scripts/deb_check.sh
@@ -12,12 +12,13 @@ cd "$root"
 failures=0
 fail() { echo "deb check: $*" >&2; failures=$((failures + 1)); }
 
-version="$(sed -n 's/^#define XP_VERSION_TEXT "\(.*\)"$/\1/p' build-deb/generated/app/Version.h)"
+version="$(sed -n 's/^project(XpTableEditor VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)"
 deb="dist/xptable_${version}_$(dpkg --print-architecture).deb"
-[ -f "$deb" ] || { echo "deb check: no $deb" >&2; exit 1; }
+changes="${deb%.deb}.changes"
+[ -f "$deb" ] && [ -f "$changes" ] || { echo "deb check: no $deb or $changes" >&2; exit 1; }
 
-# Warnings and errors fail; the informational tags are shown for the record.
-lintian_out="$(lintian --fail-on error,warning --display-info "$deb" 2>&1)" || fail "lintian failed"
+# Warnings and errors fail; the informational and pedantic tags are shown for the record.
+lintian_out="$(lintian --fail-on error,warning --display-info --pedantic "$changes" 2>&1)" || fail "lintian failed"
 echo "lintian: $(grep -v "running with root privileges" <<<"$lintian_out" | grep . || echo "(nothing)")"
 
 # Every file with its mode and owner, the folders aside (lintian checks those).
@@ -26,14 +27,18 @@ want="-rwxr-xr-x root/root ./usr/bin/xptable
 -rw-r--r-- root/root ./usr/share/bash-completion/completions/xptable
 -rw-r--r-- root/root ./usr/share/doc/xptable/changelog.gz
 -rw-r--r-- root/root ./usr/share/doc/xptable/copyright
+-rw-r--r-- root/root ./usr/share/lintian/overrides/xptable
 -rw-r--r-- root/root ./usr/share/man/man1/xptable.1.gz
 -rw-r--r-- root/root ./usr/share/man/ru/man1/xptable.1.gz"
 [ "$files" = "$want" ] || fail "the package holds:"$'\n'"$files"
-for field in Version Depends; do
+for field in Version Depends Static-Built-Using; do
   dpkg-deb -f "$deb" "$field" | grep -q . || fail "no $field in the control file"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version), not $version"
 dpkg-deb -f "$deb" Depends | grep -q 'zlib1g' || fail "zlib is not a dependency"
+# The two header-only libraries compiled in, named by their source packages.
+dpkg-deb -f "$deb" Static-Built-Using | grep -qE '^cli11 \(= .*\), nlohmann-json3 \(= .*\)$' ||
+  fail "Static-Built-Using: $(dpkg-deb -f "$deb" Static-Built-Using)"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -43,7 +48,8 @@ xptable="$work/pkg/usr/bin/xptable"
 # Stripped as dh_strip strips: no symbols, no .comment or .note section.
 sections="$(objdump -h "$xptable" 2>&1 || true)"
 if grep -qE ' \.(comment|note|symtab|debug_info) ' <<<"$sections"; then fail "the command is not stripped"; fi
-version_line="$("$xptable" --version 2>&1)" || fail "the packaged command does not run"
+version_line="$("$xptable" --version 2>&1 | head -n 1)" || fail "the packaged command does not run"
+readelf -d "$xptable" | grep -q 'BIND_NOW' || fail "the command is not linked with BIND_NOW"
 [ "$version_line" = "xptable $version" ] || fail "the packaged command says: $version_line"
 bash scripts/make-game.sh "$work/game" --bifc >/dev/null
 # locale / a line its show must print
@@ -55,16 +61,22 @@ C.UTF-8|Source: archive
 ru_RU.UTF-8|Источник: архив
 EOF
 
-# page / locale it is read in / a heading of the include file that must show / its NAME line
-while IFS='|' read -r page locale heading name; do
+# page / locale it is read in / headings that must show (;) / its options section / its NAME line
+while IFS='|' read -r page locale headings options name; do
   page="$work/pkg/usr/share/man/$page"
   rendered="$(LC_ALL="$locale" MANWIDTH=80 man --warnings -l "$page" 2>"$work/warnings")" || fail "man cannot read $page"
   [ -s "$work/warnings" ] && fail "man warns on $page:"$'\n'"$(head -5 "$work/warnings")"
-  grep -q "^$heading" <<<"$rendered" || fail "$page has no heading $heading"
+  IFS=';' read -r -a wanted <<<"$headings"
+  for heading in "${wanted[@]}"; do
+    grep -qx "$heading" <<<"$rendered" || fail "$page has no heading $heading"
+  done
+  # The subcommands have a section of their own: the options section lists none of them.
+  awk -v s="$options" '$0 == s { on = 1; next } /^[^ ]/ { on = 0 } on' <<<"$rendered" | grep -qw templates &&
+    fail "$page lists the subcommands under $options"
   zcat "$page" | grep -qxF -- "$name" || fail "$page has no NAME line '$name'"
 done <<'EOF'
-man1/xptable.1.gz|C.UTF-8|EXIT STATUS|xptable \- show, write and restore the experience table of Baldur's Gate 2 (xpbonus.2da)
-ru/man1/xptable.1.gz|ru_RU.UTF-8|КОДЫ ВЫХОДА|xptable \- показ, запись и восстановление таблицы опыта Baldur's Gate 2 (xpbonus.2da)
+man1/xptable.1.gz|C.UTF-8|EXIT STATUS;COPYRIGHT;SEE ALSO|OPTIONS|xptable \- show, write and restore the experience table of Baldur's Gate 2 (xpbonus.2da)
+ru/man1/xptable.1.gz|ru_RU.UTF-8|КОДЫ ВЫХОДА;COPYRIGHT;СМОТРИТЕ ТАКЖЕ|ПАРАМЕТРЫ|xptable \- показ, запись и восстановление таблицы опыта Baldur's Gate 2 (xpbonus.2da)
 EOF
 
 # What the completion offers for the words typed so far, the last one being completed.

@@ -66,6 +66,7 @@ check() {
     [ "$wine" = none ] && program="$work/none/wine"
     local exec_line="Exec=env \"WINEPREFIX=$home/$want_prefix\" $program \"$exe\""
     grep -qxF -- "$exec_line" "$entry" || problems="$problems Exec is '$(grep '^Exec=' "$entry" || true)';"
+    grep -qxF -- "TryExec=$program" "$entry" || problems="$problems TryExec is '$(grep '^TryExec=' "$entry" || true)';"
     desktop-file-validate "$entry" >"$work/validate" 2>&1 || problems="$problems invalid entry: $(cat "$work/validate");"
     cmp -s "$exe" "$work/program.exe" || problems="$problems the program is not the zip's;"
     local sizes

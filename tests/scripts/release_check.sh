@@ -19,7 +19,7 @@ zip="dist/XpTableEditor-$version.zip"
 [ -f "$zip" ] || { echo "release check: no $zip" >&2; exit 1; }
 
 entries="$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')"
-[ "$entries" = "XpTableEditor.exe readme.txt xptable.exe " ] || fail "entries are: $entries"
+[ "$entries" = "LICENSE.txt XpTableEditor.exe readme.txt xptable.exe " ] || fail "entries are: $entries"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -103,6 +103,37 @@ iconv -f UTF-8 -t UTF-8 "$note" >/dev/null 2>&1 || fail "note is not UTF-8"
 grep -q "XP Table Editor $version" "$note" || fail "note does not name version $version"
 grep -qF 'override\xpbonus.2da' "$note" || fail "note does not say where the file goes"
 grep -qE '^ +xptable\.exe show ' "$note" || fail "note has no example of the command"
+grep -q 'LICENSE\.txt' "$note" || fail "note does not name LICENSE.txt"
+
+# The licences: ours, then a notice for every library archive either link map takes code
+# from, and every copyright line the header-only libraries' headers carry.
+licences="$work/LICENSE.txt"
+grep -q '^Copyright (c) 2026 The XP Table Editor authors' "$licences" || fail "LICENSE.txt lacks our licence"
+maps=("$build/XpTableEditor.map" "$build/xptable.map")
+taken="$(sed -n '/^Archive member included/,/^Discarded/p' "${maps[@]}" | grep -oE '/lib[^/ (]*\.a\([^)]*\)' | LC_ALL=C sort -u)"
+# archive members in a link map (a pattern) ; the notice that must be there for them
+while IFS=';' read -r member notice; do
+  grep -qE "$member" <<<"$taken" && ! grep -qF -- "$notice" "$licences" &&
+    fail "the programs take code from $member, LICENSE.txt lacks '$notice'"
+done <<'NOTICES'
+/libpthread\.a\(;Copyright (c) 2011-2016 mingw-w64 project
+/libmingw(32|ex)\.a\(;Copyright (c) 2009-2016 the mingw-w64 project
+/libmingwex\.a\([^)]*-(gdtoa|strtodg|dmisc)\.o;Copyright (C) 1997-2001 Lucent Technologies
+/libmingwex\.a\([^)]*-strtodnrp\.o;Copyright (C) 2004, 2005 David M. Gay
+/libmingwex\.a\([^)]*-mingw_pformat\.o;by Keith Marshall
+/libz\.a\(;Copyright (C) 1995-2022 Jean-loup Gailly and Mark Adler
+/lib(gcc|gcc_eh|stdc\+\+)\.a\(;GCC Runtime Library Exception
+NOTICES
+# Every archive the programs take code from has a row above, or is one of Windows' own.
+others="$(grep -oE '/lib[^/ (]*\.a' <<<"$taken" | LC_ALL=C sort -u |
+  grep -vxE '/lib(pthread|mingw32|mingwex|z|gcc|gcc_eh|stdc\+\+|msvcrt|kernel32|user32|gdi32|comctl32|uxtheme)\.a' || true)"
+[ -z "$others" ] || fail "no notice known for the code the programs take from $others"
+# Each copyright line the headers compiled into the command carry.
+while IFS= read -r line; do
+  grep -qF -- "Copyright (c) $line" "$licences" || fail "LICENSE.txt lacks the headers' line '$line'"
+done < <(grep -rhoE '(SPDX-FileCopyrightText: |Copyright \(c\) )[0-9].*' /usr/include/nlohmann /usr/include/CLI |
+  sed -E 's/^(SPDX-FileCopyrightText: |Copyright \(c\) )//; s/\.$//' | LC_ALL=C sort -u)
+grep -q 'Apache License' "$licences" && grep -q 'Version 2.0, January 2004' "$licences" || fail "LICENSE.txt lacks the Apache License that Abseil's part comes under"
 
 if [ -z "${DISPLAY:-}" ]; then
   source scripts/wine-env.sh
@@ -112,12 +143,12 @@ if [ -z "${DISPLAY:-}" ]; then
   wine_env_start
 fi
 XP_PROGRAM="$(bash scripts/wine-run.sh winepath -w "$exe" 2>/dev/null)" \
-  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*:StartLibraries.*' \
+  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*:ProgramManifest.*:StartLibraries.*' \
   --gtest_brief=1 || fail "version resource or libraries at start of the released program"
 XP_PROGRAM="$(bash scripts/wine-run.sh winepath -w "$work/xptable.exe" 2>/dev/null)" \
-  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*' \
+  bash scripts/wine-run.sh "$build/win_gui_tests.exe" --gtest_filter='VersionResource.*:ProgramManifest.*' \
   --gtest_brief=1 || fail "version resource of the released command"
-version_line="$(bash scripts/wine-run.sh "$work/xptable.exe" --version 2>/dev/null)"
+version_line="$(bash scripts/wine-run.sh "$work/xptable.exe" --version 2>/dev/null | head -n 1)"
 [ "$version_line" = "xptable $version" ] || fail "the released command says: $version_line"
 
 if [ "$failures" -gt 0 ]; then exit 1; fi
