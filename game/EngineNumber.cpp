@@ -1,22 +1,27 @@
 #include "game/EngineNumber.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <limits>
 
 namespace game {
 
 namespace {
 
-int DigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'Z')
-        return c - 'A' + 10;
-    return 99;
-}
+// Each byte's digit value in bases up to 36, 99 for none: one look-up a character, where
+// three range tests would each be a branch.
+constexpr std::array<unsigned char, 256> kDigitValues = [] {
+    std::array<unsigned char, 256> values{};
+    values.fill(99);
+    for (int c = '0'; c <= '9'; ++c)
+        values[std::size_t(c)] = static_cast<unsigned char>(c - '0');
+    for (int c = 'a'; c <= 'z'; ++c)
+        values[std::size_t(c)] = values[std::size_t(c - 'a' + 'A')] = static_cast<unsigned char>(c - 'a' + 10);
+    return values;
+}();
+
+int DigitValue(char c) { return kDigitValues[static_cast<unsigned char>(c)]; }
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 

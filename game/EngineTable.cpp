@@ -27,25 +27,20 @@ int LevelCap(const TwoDaText& table)
 
 std::int32_t DefaultValue(const TwoDaText& table) { return ReadEngineNumber(table.defaultText).value; }
 
-const std::string& CellTextOrDefault(const TwoDaText& table, std::size_t row, std::size_t index)
-{
-    if (row >= table.rows.size() || index >= table.rows[row].cells.size())
-        return table.defaultText;
-    const std::string& text = table.rows[row].cells[index].text;
-    return text == "*" ? table.defaultText : text;
-}
-
 std::array<std::int32_t, kLevels> EngineLevels(const TwoDaText& table, std::size_t row)
 {
     std::array<std::int32_t, kLevels> levels{};
     int cap = std::min(LevelCap(table), kLevels);
+    // The default stands in for every missing cell and "*": converted once.
+    const std::int32_t byDefault = DefaultValue(table);
     // Level 0 (an empty first row) wraps around in the engine and finds no cell.
     if (cap == 0) {
-        levels.fill(DefaultValue(table));
+        levels.fill(byDefault);
         return levels;
     }
-    for (int level = 1; level <= cap; ++level)
-        levels[level - 1] = ReadEngineNumber(CellTextOrDefault(table, row, std::size_t(level - 1))).value;
+    const std::span<const TwoDaCell> cells = row < table.rows.size() ? table.rows[row].cells : std::span<const TwoDaCell>();
+    for (std::size_t i = 0; i < std::size_t(cap); ++i)
+        levels[i] = i >= cells.size() || cells[i].text == "*" ? byDefault : ReadEngineNumber(cells[i].text).value;
     // Every level above the cap reads the cap's cell.
     std::fill(levels.begin() + cap, levels.end(), levels[cap - 1]);
     return levels;

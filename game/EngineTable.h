@@ -20,8 +20,6 @@ int LevelsUsed(int row);
 
 int LevelCap(const TwoDaText& table);
 std::int32_t DefaultValue(const TwoDaText& table);
-// The text the engine converts for the row's cell `index`: the default for a missing cell or "*".
-const std::string& CellTextOrDefault(const TwoDaText& table, std::size_t row, std::size_t index);
 std::array<std::int32_t, kLevels> EngineLevels(const TwoDaText& table, std::size_t row);
 
 }  // namespace game

@@ -1,19 +1,16 @@
 #include "game/TableFindings.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "game/EngineNumber.h"
 #include "game/EngineTable.h"
+#include "game/JoinText.h"
 
 namespace game {
 
 namespace {
 
 using Findings = std::vector<Finding>;
-
-std::string Str(long long n) { return std::to_string(n); }
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 void Add(Findings& out, const char* code, std::optional<int> row, std::optional<int> line, std::optional<int> level,
          std::string message)
@@ -34,62 +31,95 @@ void CheckHeader(const TwoDaText& table, Findings& out)
     std::int32_t value = DefaultValue(table);
     if (table.defaultLine == 1)
         Add(out, "single-line", std::nullopt, 1, std::nullopt,
-            "The table has a single line: finding no second line, the open-source engine keeps this one as the "
-            "default value, " + Quoted(table.defaultText) + ", which reads as " + Str(value) +
-                " and is paid at every level for every activity; what the original engine does with such a table is "
-                "not known.");
+            JoinText("The table has a single line: finding no second line, the open-source engine keeps this one as "
+                     "the default value, \"", table.defaultText, "\", which reads as ", value,
+                     " and is paid at every level for every activity; what the original engine does with such a "
+                     "table is not known."));
     else if (value != 0)
         Add(out, "default-not-zero", std::nullopt, table.defaultLine ? std::optional<int>(table.defaultLine) : std::nullopt,
             std::nullopt,
-            "The default value " + Quoted(table.defaultText) + " reads as " + Str(value) +
-                ", which every missing cell, every \"*\" and every missing row pays.");
+            JoinText("The default value \"", table.defaultText, "\" reads as ", value,
+                     ", which every missing cell, every \"*\" and every missing row pays."));
 }
 
-std::string Lower(const std::string& text)
+char LowerAscii(char c) { return static_cast<unsigned char>(c - 'A') < 26 ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Labels equal in any letter case side by side, each group in row order: by length first,
+// so that most comparisons look at no character.
+bool LabelBefore(const std::vector<TwoDaRow>& rows, std::size_t a, std::size_t b)
 {
-    std::string lower = text;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
+    std::string_view x = rows[a].label, y = rows[b].label;
+    if (x.size() != y.size())
+        return x.size() < y.size();
+    for (std::size_t k = 0; k < x.size(); ++k)
+        if (LowerAscii(x[k]) != LowerAscii(y[k]))
+            return LowerAscii(x[k]) < LowerAscii(y[k]);
+    return a < b;
+}
+
+// For each row, the first row before it with the same label in any letter case, or npos.
+// Sorting the rows by label finds them all with no string made per row.
+std::vector<std::size_t> EarlierSameLabel(const std::vector<TwoDaRow>& rows)
+{
+    std::vector<std::size_t> order;
+    order.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!rows[i].label.empty())
+            order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return LabelBefore(rows, a, b); });
+    std::vector<std::size_t> earlier(rows.size(), std::string::npos);
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        std::size_t row = order[k], before = order[k - 1];
+        if (SameNameIgnoringCase(rows[row].label, rows[before].label))
+            earlier[row] = earlier[before] == std::string::npos ? before : earlier[before];
+    }
+    return earlier;
 }
 
 std::string SurplusText(const TwoDaText& table, int pos)
 {
     std::size_t labels = table.columnLabels.size(), cells = CellLimit(labels);
-    return "Row " + Str(pos) + " has more cells than the engine splits it into: with " + Str(long(labels)) +
-           (labels == 1 ? " column label" : " column labels") + " it takes " + Str(long(cells)) +
-           " cells and joins the rest, spaces and all, into the last, " + Quoted(table.rows[pos].cells.back().text) +
-           "; how the original engine reads it is not known.";
+    return JoinText("Row ", pos, " has more cells than the engine splits it into: with ", long(labels),
+                    labels == 1 ? " column label" : " column labels", " it takes ", long(cells),
+                    " cells and joins the rest, spaces and all, into the last, \"", table.rows[pos].cells.back().text,
+                    "\"; how the original engine reads it is not known.");
 }
 
 void CheckRowLabels(const TwoDaText& table, Findings& out)
 {
-    // Each label's first row, case-blind: one look-up a row, whatever the table's size.
-    std::unordered_map<std::string, std::size_t> first;
-    first.reserve(table.rows.size());
+    const std::vector<std::size_t> earlier = EarlierSameLabel(table.rows);
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const TwoDaRow& row = table.rows[i];
         int pos = static_cast<int>(i);
         if (row.indented)
             Add(out, "indented-row", pos, row.line, std::nullopt,
-                "Row " + Str(pos) + " starts with a blank, so the engine reads an empty label and shifts every cell "
-                "one level on; how the original engine reads it is not known.");
+                JoinText("Row ", pos, " starts with a blank, so the engine reads an empty label and shifts every "
+                         "cell one level on; how the original engine reads it is not known."));
         if (row.surplus)
             Add(out, "surplus-cells", pos, row.line, std::nullopt, SurplusText(table, pos));
-        if (!row.label.empty()) {
-            auto [at, isNew] = first.try_emplace(Lower(row.label), i);
-            if (!isNew)
-                Add(out, "duplicate-label", pos, row.line, std::nullopt,
-                    "Row " + Str(pos) + " repeats the label " + row.label + " of row " + Str(long(at->second)) +
-                        "; the engine pays each row by its position, whatever its label.");
-        }
+        if (earlier[i] != std::string::npos)
+            Add(out, "duplicate-label", pos, row.line, std::nullopt,
+                JoinText("Row ", pos, " repeats the label ", row.label, " of row ", long(earlier[i]),
+                         "; the engine pays each row by its position, whatever its label."));
         if (i < kTableRows && !SameNameIgnoringCase(row.label, ExpectedLabel(pos)))
             Add(out, "row-order", pos, row.line, std::nullopt,
-                "Row " + Str(pos) + " is labelled " + Quoted(row.label) +
-                    ", yet the open-source engine takes rows by position and pays its values for " + ActivityText(pos) +
-                    "; whether the original engine goes by label is not known.");
+                JoinText("Row ", pos, " is labelled \"", row.label,
+                         "\", yet the open-source engine takes rows by position and pays its values for ",
+                         ActivityText(pos), "; whether the original engine goes by label is not known."));
     }
+}
+
+// "\"A\", \"B\"" for the first ten of `count` labels, then "<and> 5 <more>".
+template <class LabelAt>
+std::string QuoteLabels(std::size_t count, LabelAt labelAt, std::string_view andWord, std::string_view moreWord)
+{
+    constexpr std::size_t kMostNamed = 10;
+    std::string text;
+    for (std::size_t i = 0; i < count && i < kMostNamed; ++i)
+        text += JoinText(i ? ", \"" : "\"", labelAt(i), "\"");
+    if (count > kMostNamed)
+        text += JoinText(" ", andWord, " ", long(count - kMostNamed), moreWord.empty() ? "" : " ", moreWord);
+    return text;
 }
 
 // Rows past the third: the open-source engine pays row 3 for picking pockets, and this
@@ -99,15 +129,14 @@ void CheckLaterRows(const TwoDaText& table, Findings& out)
     std::size_t count = table.rows.size() > kTableRows ? table.rows.size() - kTableRows : 0;
     if (count == 0)
         return;
-    std::vector<std::string> labels;
-    for (std::size_t i = kTableRows; i < table.rows.size(); ++i)
-        labels.push_back(table.rows[i].label);
-    std::string which = count == 1 ? "Row 3 (" : "Rows 3 to " + Str(long(table.rows.size() - 1)) + " (";
-    which += QuotedLabels(labels, "and", "more") + ")";
+    auto labelAt = [&](std::size_t i) { return table.rows[kTableRows + i].label; };
+    std::string which = count == 1 ? std::string("Row 3 (") : JoinText("Rows 3 to ", long(table.rows.size() - 1), " (");
+    which += QuoteLabels(count, labelAt, "and", "more") + ")";
     Add(out, "extra-rows", int(kTableRows), table.rows[kTableRows].line, std::nullopt,
-        which + (count == 1 ? " lies" : " lie") + " past the three rows this tool writes; the open-source engine "
-        "pays row 3 for picking pockets. A write of this tool leaves " + (count == 1 ? "it" : "them") +
-        " out; the back-up it keeps holds " + (count == 1 ? "it." : "them."));
+        JoinText(which, count == 1 ? " lies" : " lie",
+                 " past the three rows this tool writes; the open-source engine pays row 3 for picking pockets. A "
+                 "write of this tool leaves ",
+                 count == 1 ? "it" : "them", " out; the back-up it keeps holds ", count == 1 ? "it." : "them."));
 }
 
 void CheckRowLengths(const TwoDaText& table, Findings& out)
@@ -115,46 +144,57 @@ void CheckRowLengths(const TwoDaText& table, Findings& out)
     int cap = LevelCap(table);
     if (!table.rows.empty() && cap < kLevels)
         Add(out, "level-cap", 0, table.rows[0].line, cap == 0 ? std::nullopt : std::optional<int>(cap),
-            cap == 0 ? "The first data row has no cells, so the engine pays the default value at every level."
-                     : "The first data row has " + Str(cap) + " cells, so the engine caps levels at " + Str(cap) +
-                           ": every higher level pays what level " + Str(cap) + " pays.");
+            cap == 0 ? std::string("The first data row has no cells, so the engine pays the default value at every "
+                                   "level.")
+                     : JoinText("The first data row has ", cap, " cells, so the engine caps levels at ", cap,
+                                ": every higher level pays what level ", cap, " pays."));
     // Only the levels the engine consults count: 1-40, and the spell's level 1-9 for scrolls.
     for (std::size_t i = 1; i < table.rows.size() && i < kTableRows; ++i) {
         int count = static_cast<int>(table.rows[i].cells.size()), used = std::min(cap, LevelsUsed(int(i)));
         if (count < used)
             Add(out, "short-row", int(i), table.rows[i].line, count + 1,
-                "Row " + Str(long(i)) + " has " + Str(count) + " cells, fewer than the first data row's " + Str(cap) +
-                    ": levels " + Str(count + 1) + " to " + Str(used) + " pay the default value.");
+                JoinText("Row ", long(i), " has ", count, " cells, fewer than the first data row's ", cap,
+                         ": levels ", count + 1, " to ", used, " pay the default value."));
     }
     for (std::size_t i = table.rows.size(); i < kTableRows; ++i)
         Add(out, "missing-row", int(i), std::nullopt, std::nullopt,
-            "There is no row " + Str(long(i)) + ", so the engine pays the default value, " + Str(DefaultValue(table)) +
-                ", for " + ActivityText(int(i)) + ".");
+            JoinText("There is no row ", long(i), ", so the engine pays the default value, ", DefaultValue(table),
+                     ", for ", ActivityText(int(i)), "."));
+}
+
+// Digits only, after one sign.
+bool PlainDigits(std::string_view text)
+{
+    std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    for (; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
 }
 
 void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
 {
     NumberReading r = ReadEngineNumber(cell.text);
-    auto where = [&] { return "The cell " + Quoted(cell.text) + " (row " + Str(row) + ", level " + Str(level) + ")"; };
-    bool digits = cell.text.find_first_not_of("0123456789", cell.text[0] == '-' || cell.text[0] == '+') ==
-                  std::string::npos;
-    std::int32_t decimal = ReadDecimal(cell.text);
-    if (digits && r.value != decimal)
+    auto said = [&](auto... rest) {
+        return JoinText("The cell \"", cell.text, "\" (row ", row, ", level ", level, ")", rest...);
+    };
+    std::int32_t decimal = 0;
+    if (PlainDigits(cell.text) && r.value != (decimal = ReadDecimal(cell.text)))
         Add(out, "leading-zero", row, cell.line, level,
-            where() + " starts with 0, so the open-source engine reads it in octal as " + Str(r.value) + ", not " +
-                Str(decimal) + "; how the original engine reads it is not known.");
+            said(" starts with 0, so the open-source engine reads it in octal as ", r.value, ", not ", decimal,
+                 "; how the original engine reads it is not known."));
     else if (r.base == 16)
         Add(out, "hex", row, cell.line, level,
-            where() + " is hexadecimal; the open-source engine reads it as " + Str(r.value) +
-                ", how the original engine reads it is not known.");
+            said(" is hexadecimal; the open-source engine reads it as ", r.value,
+                 ", how the original engine reads it is not known."));
     else if (!r.anyDigits || r.trailing)
         Add(out, "not-a-number", row, cell.line, level,
-            where() + " is not a plain number; the open-source engine reads it as " + Str(r.value) + ".");
+            said(" is not a plain number; the open-source engine reads it as ", r.value, "."));
     if (r.value < 0)
-        Add(out, "negative", row, cell.line, level, where() + " is negative: " + Str(r.value) + ".");
+        Add(out, "negative", row, cell.line, level, said(" is negative: ", r.value, "."));
     if (r.value > 9999)
         Add(out, "over-9999", row, cell.line, level,
-            where() + " pays " + Str(r.value) + ", more than the program's grid can show.");
+            said(" pays ", r.value, ", more than the program's grid can show."));
 }
 
 void CheckCells(const TwoDaText& table, Findings& out)
@@ -174,6 +214,8 @@ void CheckCells(const TwoDaText& table, Findings& out)
 std::vector<Finding> TableFindings(const TwoDaText& table)
 {
     Findings out;
+    // Most tables that have many rows have a finding or two for each.
+    out.reserve(8 + table.rows.size());
     CheckHeader(table, out);
     CheckRowLabels(table, out);
     CheckRowLengths(table, out);
@@ -185,13 +227,8 @@ std::vector<Finding> TableFindings(const TwoDaText& table)
 std::string QuotedLabels(const std::vector<std::string>& labels, const std::string& andWord,
                          const std::string& moreWord)
 {
-    constexpr std::size_t kMostNamed = 10;
-    std::string text;
-    for (std::size_t i = 0; i < labels.size() && i < kMostNamed; ++i)
-        text += (i ? ", " : "") + Quoted(labels[i]);
-    if (labels.size() > kMostNamed)
-        text += " " + andWord + " " + Str(long(labels.size() - kMostNamed)) + (moreWord.empty() ? "" : " " + moreWord);
-    return text;
+    return QuoteLabels(labels.size(), [&](std::size_t i) -> const std::string& { return labels[i]; }, andWord,
+                       moreWord);
 }
 
 Finding MissingTableFinding()
@@ -206,8 +243,8 @@ Finding CaseDuplicatesFinding(const std::vector<Path>& spellings, const Path& re
     for (const Path& p : spellings)
         list += (list.empty() ? "" : ", ") + ToUtf8(p);
     return {"case-duplicates", std::nullopt, std::nullopt, std::nullopt,
-            "The override table exists in several letter cases (" + list + "); this reader takes " + ToUtf8(read) +
-                ", and which one the engine takes is not known."};
+            JoinText("The override table exists in several letter cases (", list, "); this reader takes ", ToUtf8(read),
+                     ", and which one the engine takes is not known.")};
 }
 
 }  // namespace game

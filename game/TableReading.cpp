@@ -20,19 +20,20 @@ TableReading ReadTableBytes(std::string_view bytes, TableSource source)
     TableReading reading;
     reading.source = std::move(source);
     reading.cap = LevelCap(table);
-    reading.defaultText = table.defaultText;
+    reading.defaultText = std::string(table.defaultText);
     reading.defaultValue = DefaultValue(table);
     for (int row = 0; row < int(kTableRows); ++row) {
         ActivityReading& a = reading.activities[row];
         a.activity = static_cast<Activity>(row);
         a.row = row;
         if (std::size_t(row) < table.rows.size())
-            a.label = table.rows[row].label;
+            a.label = std::string(table.rows[row].label);
         a.levels = EngineLevels(table, std::size_t(row));
         a.templateChoice = app::MatchTemplate(a.activity, a.levels);
     }
+    reading.laterRows.reserve(table.rows.size() > kTableRows ? table.rows.size() - kTableRows : 0);
     for (std::size_t row = kTableRows; row < table.rows.size(); ++row)
-        reading.laterRows.push_back(table.rows[row].label);
+        reading.laterRows.emplace_back(table.rows[row].label);
     reading.findings = TableFindings(table);
     return reading;
 }

@@ -13,40 +13,55 @@ const unsigned char kKey[64] = {
     0xb4, 0x9d, 0xcc, 0xaf, 0xa5, 0x95, 0xba, 0x99, 0x87, 0xd2, 0x9d, 0xe3, 0x91, 0xba, 0x90, 0xca,
 };
 
-// Lines ended by CR LF, LF or a lone CR, as views into the text. A lone CR that ends the
-// text still opens a last, empty line: the engine reads one there.
-std::vector<std::string_view> SplitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0, cr = text.find('\r'), lf = text.find('\n');
-    while (start < text.size()) {
+// Lines ended by CR LF, LF or a lone CR, as views into the text, one at a time. A lone CR
+// that ends the text still opens a last, empty line: the engine reads one there.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text), cr_(text.find('\r')), lf_(text.find('\n')) {}
+
+    bool Next(std::string_view& line)
+    {
+        if (start_ >= text_.size()) {
+            if (text_.empty() || text_.back() != '\r' || lastGiven_)
+                return false;
+            lastGiven_ = true;
+            line = {};
+            ++number_;
+            return true;
+        }
         // The next CR and the next LF, each looked up again only once passed.
-        if (cr < start)
-            cr = text.find('\r', start);
-        if (lf < start)
-            lf = text.find('\n', start);
-        std::size_t end = std::min({cr, lf, text.size()});
-        lines.push_back(text.substr(start, end - start));
-        start = end + (end == cr && lf == end + 1 ? 2 : 1);
+        if (cr_ < start_)
+            cr_ = text_.find('\r', start_);
+        if (lf_ < start_)
+            lf_ = text_.find('\n', start_);
+        std::size_t end = std::min({cr_, lf_, text_.size()});
+        line = text_.substr(start_, end - start_);
+        start_ = end + (end == cr_ && lf_ == end + 1 ? 2 : 1);
+        ++number_;
+        return true;
     }
-    if (!text.empty() && text.back() == '\r')
-        lines.emplace_back();
-    return lines;
-}
+    int Number() const { return number_; }  // of the line last given, from 1
+
+private:
+    std::string_view text_;
+    std::size_t start_ = 0, cr_, lf_;
+    int number_ = 0;
+    bool lastGiven_ = false;
+};
 
 bool IsComment(std::string_view line) { return !line.empty() && (line[0] == '#' || line[0] == '/'); }
 
 // The column labels: leading blanks skipped, runs of blanks as one; a line that ends in a
 // blank names one more, empty, column, and a blank line names none.
-std::vector<std::string> ColumnLabels(std::string_view line)
+std::vector<std::string_view> ColumnLabels(std::string_view line)
 {
-    std::vector<std::string> labels;
+    std::vector<std::string_view> labels;
     std::size_t i = line.find_first_not_of(' ');
     if (i == std::string_view::npos)
         return labels;
     while (i < line.size()) {
         std::size_t end = std::min(line.find(' ', i), line.size());
-        labels.emplace_back(line.substr(i, end - i));
+        labels.push_back(line.substr(i, end - i));
         i = end;
         if (i < line.size() && (i = line.find_first_not_of(' ', i)) == std::string_view::npos)
             labels.emplace_back();
@@ -55,30 +70,81 @@ std::vector<std::string> ColumnLabels(std::string_view line)
 }
 
 // A data row: the label up to the first space, then at most `limit` cells, the last
-// taking whatever follows with its spaces.
-TwoDaRow ParseRow(std::string_view line, int number, std::size_t limit)
+// taking whatever follows with its spaces. The cells go to the end of `cells`.
+TwoDaRow ParseRow(std::string_view line, int number, std::size_t limit, std::vector<TwoDaCell>& cells)
 {
     TwoDaRow row;
     row.line = number;
+    row.firstCell = cells.size();
     std::size_t end = std::min(line.find(' '), line.size());
     row.label = line.substr(0, end);
     row.indented = end == 0;
-    // Room for every cell at once: a cell and a blank take two characters, and a row of the
-    // game's table holds 40; a short line or a low limit reserves less.
-    row.cells.reserve(std::min({limit, (line.size() - end + 1) / 2, std::size_t(48)}));
     std::size_t i = end;
     while ((i = line.find_first_not_of(' ', i)) != std::string_view::npos) {
         std::size_t stop = std::min(line.find(' ', i), line.size());
-        if (row.cells.size() + 1 == limit) {
+        if (cells.size() - row.firstCell + 1 == limit) {
             std::size_t last = line.find_last_not_of(' ');
             row.surplus = last + 1 > stop;
-            row.cells.push_back({std::string(line.substr(i, last + 1 - i)), number, row.surplus});
+            cells.push_back({line.substr(i, last + 1 - i), number, row.surplus});
             break;
         }
-        row.cells.push_back({std::string(line.substr(i, stop - i)), number, false});
+        cells.push_back({line.substr(i, stop - i), number, false});
         i = stop;
     }
     return row;
+}
+
+void XorWithKey(char* text, std::size_t size)
+{
+    for (std::size_t k = 0; k < size; ++k)
+        text[k] = static_cast<char>(static_cast<unsigned char>(text[k]) ^ kKey[k % 64]);
+}
+
+bool IsEncrypted(std::string_view bytes)
+{
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+           static_cast<unsigned char>(bytes[1]) == 0xFF;
+}
+
+// The text as the engine reads it, in the table's own storage: decrypted, tabs made blanks.
+std::string_view StoreText(std::string_view bytes, TwoDaText& table)
+{
+    table.encrypted = IsEncrypted(bytes);
+    if (table.encrypted)
+        bytes.remove_prefix(2);
+    table.storage.assign(bytes.begin(), bytes.end());
+    if (table.encrypted)
+        XorWithKey(table.storage.data(), table.storage.size());
+    std::replace(table.storage.begin(), table.storage.end(), '\t', ' ');
+    return {table.storage.data(), table.storage.size()};
+}
+
+// The header: the signature line, the default value's line, comments, the column labels.
+// Gives the first data row's line, if any.
+bool ReadHeader(LineReader& lines, TwoDaText& table, std::string_view& line)
+{
+    if (!lines.Next(line))
+        return false;
+    table.signatureLine = line;
+    line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+    table.signatureOk = line.substr(0, 8) == "2DA V1.0";
+    std::string_view first = line;
+    if (!lines.Next(line)) {
+        // With no second line the engine's line buffer keeps the first, trimmed: it is the default.
+        table.defaultLine = 1;
+        table.defaultText = first.substr(0, first.find(' '));
+        return false;
+    }
+    table.defaultLine = lines.Number();
+    table.defaultText = line.substr(0, line.find(' '));
+    bool more;
+    do
+        more = lines.Next(line);
+    while (more && IsComment(line));
+    if (!more)
+        return false;
+    table.columnLabels = ColumnLabels(line);
+    return lines.Next(line);
 }
 
 }  // namespace
@@ -92,49 +158,31 @@ std::size_t CellLimit(std::size_t labels)
 
 std::string DecryptText(std::string_view bytes, bool& encrypted)
 {
-    encrypted = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-                static_cast<unsigned char>(bytes[1]) == 0xFF;
+    encrypted = IsEncrypted(bytes);
     if (!encrypted)
         return std::string(bytes);
     std::string plain(bytes.substr(2));
-    char* p = plain.data();
-    for (std::size_t k = 0; k < plain.size(); ++k)
-        p[k] = static_cast<char>(static_cast<unsigned char>(p[k]) ^ kKey[k % 64]);
+    XorWithKey(plain.data(), plain.size());
     return plain;
 }
 
 TwoDaText ParseTwoDa(std::string_view bytes)
 {
     TwoDaText table;
-    std::string text = DecryptText(bytes, table.encrypted);
-    for (std::size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', tab + 1))
-        text[tab] = ' ';
-    std::vector<std::string_view> lines = SplitLines(text);
-    std::size_t n = 0;
-    if (n < lines.size()) {
-        std::string_view line = lines[n++];
-        table.signatureLine = line;
-        line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
-        table.signatureOk = line.substr(0, 8) == "2DA V1.0";
-        // With no second line the engine's line buffer keeps the first, trimmed: it is the default.
-        if (lines.size() == 1) {
-            table.defaultLine = 1;
-            table.defaultText = line.substr(0, line.find(' '));
-        }
+    LineReader lines(StoreText(bytes, table));
+    std::string_view line;
+    if (ReadHeader(lines, table, line)) {
+        const std::size_t limit = CellLimit(table.columnLabels.size());
+        do
+            if (!line.empty() && !IsComment(line))
+                table.rows.push_back(ParseRow(line, lines.Number(), limit, table.cells));
+        while (lines.Next(line));
     }
-    if (n < lines.size()) {
-        table.defaultLine = static_cast<int>(n + 1);
-        table.defaultText = lines[n].substr(0, lines[n].find(' '));
-        ++n;
+    // The cells are all in place now: each row gets its part.
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        std::size_t end = r + 1 < table.rows.size() ? table.rows[r + 1].firstCell : table.cells.size();
+        table.rows[r].cells = {table.cells.data() + table.rows[r].firstCell, end - table.rows[r].firstCell};
     }
-    while (n < lines.size() && IsComment(lines[n]))
-        ++n;
-    if (n < lines.size())
-        table.columnLabels = ColumnLabels(lines[n++]);
-    const std::size_t limit = CellLimit(table.columnLabels.size());
-    for (; n < lines.size(); ++n)
-        if (!lines[n].empty() && !IsComment(lines[n]))
-            table.rows.push_back(ParseRow(lines[n], static_cast<int>(n + 1), limit));
     return table;
 }
 

@@ -43,7 +43,7 @@ TEST(TwoDaText, LinesTabsCommentsAndRows)
     EXPECT_TRUE(t.signatureOk);
     EXPECT_EQ(t.defaultText, "5");
     EXPECT_EQ(t.defaultLine, 2);
-    EXPECT_EQ(t.columnLabels, (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(t.columnLabels, (std::vector<std::string_view>{"A", "B", "C"}));
     ASSERT_EQ(t.rows.size(), 3u);
     EXPECT_EQ(t.rows[0].label, "R1");
     EXPECT_EQ(t.rows[0].line, 6);
@@ -105,6 +105,23 @@ TEST(TwoDaText, EncryptedTextIsDecrypted)
     EXPECT_TRUE(t.encrypted);
     EXPECT_TRUE(t.signatureOk);
     EXPECT_EQ(t.defaultText, "0");
+}
+
+// The rows and cells look into the table's own buffers, which a move hands over whole.
+TEST(TwoDaText, MovedTableKeepsItsText)
+{
+    std::vector<TwoDaText> tables;
+    tables.push_back(ParseTwoDa("2DA V1.0\n0\nA B\nR1 1 2\nR2 3\n"));
+    tables.push_back(ParseTwoDa("2DA V1.0\n0\nA\nS 4\n"));  // the first is moved as the vector grows
+    TwoDaText moved;
+    moved = std::move(tables[0]);
+    ASSERT_EQ(moved.rows.size(), 2u);
+    EXPECT_EQ(moved.rows[0].label, "R1");
+    EXPECT_EQ(moved.rows[0].cells[1].text, "2");
+    EXPECT_EQ(moved.rows[1].cells.size(), 1u);
+    EXPECT_EQ(moved.rows[1].cells[0].text, "3");
+    EXPECT_EQ(moved.defaultText, "0");
+    EXPECT_EQ(tables[1].rows[0].cells[0].text, "4");
 }
 
 TEST(EngineTable, LevelsByCapStarAndDefault)

@@ -141,6 +141,20 @@ TEST(TableFindings, RowsPastTheThirdAreNamedAndKept)
     EXPECT_EQ(QuotedLabels(many, "and", "more"), ten + " and 2 more");
 }
 
+// Labels repeat in any letter case, and each repeat names the first row of its label.
+TEST(TableFindings, RepeatedLabelsNameTheirFirstRow)
+{
+    TableReading reading = ReadTableBytes(
+        Table(kLocks + Row("x", "1") + Row("pick_lock", "1") + Row("X", "1") + Row("Pick_Lock", "1") + Row("xx", "1")), {});
+    std::vector<std::pair<int, std::string>> repeats;
+    for (const Finding& f : reading.findings)
+        if (f.code == "duplicate-label")
+            repeats.emplace_back(*f.row, f.message.substr(0, f.message.find(';')));
+    EXPECT_EQ(repeats, (std::vector<std::pair<int, std::string>>{{2, "Row 2 repeats the label pick_lock of row 0"},
+                                                                 {3, "Row 3 repeats the label X of row 1"},
+                                                                 {4, "Row 4 repeats the label Pick_Lock of row 0"}}));
+}
+
 TEST(TableFindings, WhatTheOriginalEngineDoesIsNotClaimed)
 {
     gametest::TempFolder folder;

@@ -1,0 +1,50 @@
+// One sentence from its pieces in a single allocation: findings are made per cell of a
+// table, and a chain of + makes a temporary string for every piece.
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace game {
+
+class TextPiece {
+public:
+    TextPiece(std::string_view text) : text_(text) {}
+    TextPiece(const char* text) : text_(text) {}
+    TextPiece(const std::string& text) : text_(text) {}
+    template <class Number, std::enable_if_t<std::is_integral_v<Number> && !std::is_same_v<Number, bool> &&
+                                                 !std::is_same_v<Number, char>, int> = 0>
+    TextPiece(Number number)
+    {
+        text_ = {digits_, static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, number).ptr - digits_)};
+    }
+    // A copy would still look into the digits of the original.
+    TextPiece(const TextPiece&) = delete;
+    TextPiece& operator=(const TextPiece&) = delete;
+
+    std::string_view Text() const { return text_; }
+
+private:
+    std::string_view text_;
+    char digits_[24];
+};
+
+template <class... Pieces>
+std::string JoinText(const Pieces&... pieces)
+{
+    static_assert(sizeof...(Pieces) > 0, "a sentence of no pieces");
+    const TextPiece parts[] = {TextPiece(pieces)...};
+    std::size_t size = 0;
+    for (const TextPiece& part : parts)
+        size += part.Text().size();
+    std::string text;
+    text.reserve(size);
+    for (const TextPiece& part : parts)
+        text += part.Text();
+    return text;
+}
+
+}  // namespace game
