@@ -38,7 +38,12 @@ void Application::Initialize()
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     startup::Mark("common controls");
+}
 
+HWND Application::Handle()
+{
+    if (handle_)
+        return handle_;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = AppWindowProc;
@@ -47,6 +52,7 @@ void Application::Initialize()
     RegisterClassExW(&wc);
     handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kAppWindowClass, Widen(title_).c_str(), WS_POPUP, 0, 0, 0, 0,
                               nullptr, nullptr, wc.hInstance, nullptr);
+    return handle_;
 }
 
 void Application::SetTitle(const std::string& title)
@@ -177,14 +183,15 @@ int Application::ShowMessageBox(const std::string& text, const std::string& capt
     // The box belongs to our hidden window, which the platform would activate when the
     // box goes: give the activation back to the window that had it.
     HWND active = GetActiveWindow();
+    HWND owner = Handle();
     int result = 0;
     {
         std::optional<TaskWindowsDisabler> disabled;
         if (others == BoxOthers::Disabled)
             disabled.emplace();
-        result = MessageBoxW(handle_, Widen(text).c_str(), Widen(caption).c_str(), flags);
+        result = MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
     }
-    if (active && active != handle_ && IsWindowVisible(active) && IsWindowEnabled(active))
+    if (active && active != owner && IsWindowVisible(active) && IsWindowEnabled(active))
         SetActiveWindow(active);
     return result;
 }

@@ -16,15 +16,16 @@ class Application {
 public:
     static Application& Instance();
 
-    // Initialises the common controls and creates the hidden application window. Safe to
-    // call more than once. (The shell components set up COM themselves when first used.)
+    // Initialises the common controls. Safe to call more than once. (The shell components
+    // set up COM themselves when first used.)
     void Initialize();
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
 
-    // The hidden top-level window: owner of the success box and of dialogs.
-    HWND Handle() const { return handle_; }
+    // The hidden top-level window: owner of the success box and of dialogs. Made when first
+    // asked for: nothing at start needs it, and a window costs start-up time.
+    HWND Handle();
 
     // The window whose destruction ends Run.
     HWND MainWindow() const { return mainWindow_; }
