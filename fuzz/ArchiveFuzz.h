@@ -6,8 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
-#include <string>
+#include <vector>
 
 #include "game/CompressedBiff.h"
 #include "game/Limits.h"
@@ -19,7 +20,10 @@ inline int FuzzArchive(const std::uint8_t* data, std::size_t size, game::Archive
         return 0;
     static const char* const kSignatures[] = {"BIFFV1  ", "BIFCV1.0", "BIF V1.0"};
     std::uint32_t locator = static_cast<std::uint32_t>(data[0] | data[1] << 8);
-    std::string bytes = kSignatures[static_cast<int>(form)] + std::string(reinterpret_cast<const char*>(data) + 2, size - 2);
+    // One buffer of the exact size, so a read past its end still meets the redzone.
+    std::vector<unsigned char> bytes(size + 6);
+    std::memcpy(bytes.data(), kSignatures[static_cast<int>(form)], 8);
+    std::memcpy(bytes.data() + 8, data + 2, size - 2);
     game::MemorySource source("x.bif", bytes.data(), bytes.size());
     try {
         if (game::SniffArchive(source) != form)

@@ -55,15 +55,18 @@ void PlainBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size,
     ReadExact(source_, offset, out, size, part);
 }
 
+std::vector<unsigned char> PlainBiff::ReadBytes(std::uint64_t offset, std::size_t size, ReadPart part)
+{
+    return game::ReadBytes(source_, offset, size, part);
+}
+
 std::vector<unsigned char> ReadBiffEntry(BiffBytes& biff, std::uint32_t locator)
 {
     auto [count, tableOffset] = ReadHeader(biff);
     Slice slice = FindEntry(biff, count, tableOffset, locator & kFileIndexMask);
     if (slice.size > kMaxTableSize)
         throw ReadError(ReadProblem::EntryTooLarge, biff.Name(), slice.offset, {.size = slice.size});
-    std::vector<unsigned char> data(slice.size);
-    biff.Read(slice.offset, data.data(), data.size(), ReadPart::TableData);
-    return data;
+    return biff.ReadBytes(slice.offset, slice.size, ReadPart::TableData);
 }
 
 }  // namespace game

@@ -21,6 +21,9 @@ public:
     virtual const Path& Name() const = 0;
     // Exactly `size` bytes at `offset` of the plain BIFF, or ReadError naming `part`.
     virtual void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) = 0;
+    // The same bytes in a buffer of their own, allocated only once they are known to exist:
+    // a damaged archive claiming a large entry costs what it holds, not what it claims.
+    virtual std::vector<unsigned char> ReadBytes(std::uint64_t offset, std::size_t size, ReadPart part) = 0;
 };
 
 // A BIFF stored as it is.
@@ -29,6 +32,7 @@ public:
     explicit PlainBiff(const ByteSource& source) : source_(source) {}
     const Path& Name() const override { return source_.Name(); }
     void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) override;
+    std::vector<unsigned char> ReadBytes(std::uint64_t offset, std::size_t size, ReadPart part) override;
 
 private:
     const ByteSource& source_;

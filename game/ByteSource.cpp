@@ -22,11 +22,20 @@ std::size_t MemorySource::ReadSome(std::uint64_t offset, void* buffer, std::size
     return n;
 }
 
-void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size, ReadPart part)
+namespace {
+
+void CheckRange(const ByteSource& source, std::uint64_t offset, std::size_t size, ReadPart part)
 {
     std::uint64_t total = source.Size();
     if (offset > total || size > total - offset)
         throw ReadError(ReadProblem::PastEnd, source.Name(), offset, {.part = part, .size = total});
+}
+
+}  // namespace
+
+void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std::size_t size, ReadPart part)
+{
+    CheckRange(source, offset, size, part);
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
@@ -39,6 +48,7 @@ void ReadExact(const ByteSource& source, std::uint64_t offset, void* buffer, std
 
 std::vector<unsigned char> ReadBytes(const ByteSource& source, std::uint64_t offset, std::size_t size, ReadPart part)
 {
+    CheckRange(source, offset, size, part);  // before allocating what may not be there
     std::vector<unsigned char> bytes(size);
     ReadExact(source, offset, bytes.data(), size, part);
     return bytes;

@@ -175,7 +175,8 @@ void CompressedBiff::Restart()
     ++passes_;
 }
 
-void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part)
+// To `offset` in the stream, once `size` bytes from there are known to lie within its size.
+void CompressedBiff::MoveTo(std::uint64_t offset, std::size_t size, ReadPart part)
 {
     std::uint64_t declared = stream_->DeclaredSize();
     if (offset > declared || size > declared - offset)
@@ -183,8 +184,28 @@ void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t 
     if (offset < position_)
         Restart();
     position_ += stream_->Skip(offset - position_);
+}
+
+void CompressedBiff::Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part)
+{
+    MoveTo(offset, size, part);
     stream_->Read(out, size);
     position_ += size;
+}
+
+// The buffer grows as the stream gives bytes, doubling from 64 KB, so a claim the stream
+// does not keep ends the read before the memory for it is taken.
+std::vector<unsigned char> CompressedBiff::ReadBytes(std::uint64_t offset, std::size_t size, ReadPart part)
+{
+    MoveTo(offset, size, part);
+    std::vector<unsigned char> bytes;
+    while (bytes.size() < size) {
+        std::size_t have = bytes.size();
+        bytes.resize(std::min(size, std::max<std::size_t>(std::size_t(1) << 16, 2 * have)));
+        stream_->Read(bytes.data() + have, bytes.size() - have);
+        position_ += bytes.size() - have;
+    }
+    return bytes;
 }
 
 }  // namespace game

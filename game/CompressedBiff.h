@@ -37,10 +37,12 @@ public:
     CompressedBiff(const ByteSource& source, ArchiveForm form);
     const Path& Name() const override { return source_.Name(); }
     void Read(std::uint64_t offset, unsigned char* out, std::size_t size, ReadPart part) override;
+    std::vector<unsigned char> ReadBytes(std::uint64_t offset, std::size_t size, ReadPart part) override;
     int Passes() const { return passes_; }
 
 private:
     void Restart();
+    void MoveTo(std::uint64_t offset, std::size_t size, ReadPart part);
     const ByteSource& source_;
     ArchiveForm form_;
     std::unique_ptr<DecompressedStream> stream_;

@@ -18,7 +18,8 @@ struct Inflater::State {
 };
 
 Inflater::Inflater(const ByteSource& source, std::uint64_t begin, std::uint64_t end)
-    : source_(source), next_(begin), end_(end), state_(std::make_unique<State>())
+    // Not value-initialised: the input buffer is always filled before it is read.
+    : source_(source), next_(begin), end_(end), state_(new State)
 {
     if (inflateInit(&state_->z) != Z_OK)
         throw ReadError(ReadProblem::ZlibStart, source_.Name(), begin);

@@ -168,8 +168,11 @@ TSCTextRange TSCEditEngine::ReplayGroup(std::unique_ptr<TSCEditUndoStack>& from,
             record.Text = text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
             ReplaceRange(start, end, {});
         }
-        if (!to)
+        if (!to) {
+            // Undoing (or redoing) everything moves every record across: room for them all at once.
             to = std::make_unique<TSCEditUndoStack>();
+            to->Reserve(from->Count() + 1);
+        }
         to->Insert(to->Count(), std::move(record));
     } while (group >= 0 && from->Count() > 0 && from->Top().Group == group);
     if (from->Count() == 0)

@@ -45,6 +45,8 @@ public:
     void Insert(int index, TSCEditUndoRec record);
     // Removes every record and starts the group ids again.
     void Clear();
+    // Room for `count` records, so that many can come in without the records moving.
+    void Reserve(int count) { records_.reserve(static_cast<std::size_t>(count < 0 ? 0 : count)); }
 
     // The next group id; the first is 0.
     int NewGroup() { return ++groupCounter_; }

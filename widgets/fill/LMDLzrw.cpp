@@ -36,6 +36,58 @@ std::vector<unsigned char> Stored(const unsigned char* data, std::size_t size)
     return out;
 }
 
+// A compressed block's codes, after its mode byte, into dst; returns the bytes written.
+std::size_t Decode(const unsigned char* block, std::size_t size, unsigned char* dst)
+{
+    std::size_t y = 0;
+    std::size_t x = 1;
+    unsigned control = 0;
+    int bits = 0;
+    while (x < size) {
+        if (bits == 0) {
+            if (size - x < 2)
+                throw fw::EReadError();
+            control = (static_cast<unsigned>(block[x]) << 8) | block[x + 1];
+            x += 2;
+            bits = 16;
+            continue;
+        }
+        bool isCode = (control & 0x8000) != 0;
+        control = (control << 1) & 0xFFFF;
+        --bits;
+        if (!isCode) {
+            if (y == kMaxBlockInput)
+                throw fw::EReadError();
+            dst[y++] = block[x++];
+            continue;
+        }
+        if (size - x < 2)
+            throw fw::EReadError();
+        std::size_t code = (static_cast<std::size_t>(block[x]) << 8) | block[x + 1];
+        std::size_t distance = code >> 4;
+        if (distance == 0) {
+            if (size - x < 4)
+                throw fw::EReadError();
+            std::size_t run = ((code & 0xF) << 8 | block[x + 2]) + kMinRun;
+            if (run > kMaxBlockInput - y)
+                throw fw::EReadError();
+            std::memset(dst + y, block[x + 3], run);
+            y += run;
+            x += 4;
+        } else {
+            std::size_t length = (code & 0xF) + kMinMatch;
+            // Blocks decode on their own: a copy may not reach before this block's output.
+            if (distance > y || length > kMaxBlockInput - y)
+                throw fw::EReadError();
+            // Byte by byte: source and target may overlap.
+            for (std::size_t k = 0; k < length; ++k, ++y)
+                dst[y] = dst[y - distance];
+            x += 2;
+        }
+    }
+    return y;
+}
+
 }  // namespace
 
 std::vector<unsigned char> CompressBlock(const unsigned char* data, std::size_t size)
@@ -117,7 +169,6 @@ void DecompressBlock(const unsigned char* block, std::size_t size, std::vector<u
 {
     if (size == 0)
         throw fw::EReadError();
-    const std::size_t start = out.size();
     if (block[0] == kModeStored) {
         if (size - 1 > kMaxBlockInput)
             throw fw::EReadError();
@@ -126,61 +177,11 @@ void DecompressBlock(const unsigned char* block, std::size_t size, std::vector<u
     }
     if (block[0] != kModeCompressed)
         throw fw::EReadError();
-
-    out.resize(start + kMaxBlockInput);
-    unsigned char* dst = out.data() + start;
-    std::size_t y = 0;
-    std::size_t x = 1;
-    unsigned control = 0;
-    int bits = 0;
-    try {
-        while (x < size) {
-            if (bits == 0) {
-                if (size - x < 2)
-                    throw fw::EReadError();
-                control = (static_cast<unsigned>(block[x]) << 8) | block[x + 1];
-                x += 2;
-                bits = 16;
-                continue;
-            }
-            bool isCode = (control & 0x8000) != 0;
-            control = (control << 1) & 0xFFFF;
-            --bits;
-            if (!isCode) {
-                if (y == kMaxBlockInput)
-                    throw fw::EReadError();
-                dst[y++] = block[x++];
-                continue;
-            }
-            if (size - x < 2)
-                throw fw::EReadError();
-            std::size_t code = (static_cast<std::size_t>(block[x]) << 8) | block[x + 1];
-            std::size_t distance = code >> 4;
-            if (distance == 0) {
-                if (size - x < 4)
-                    throw fw::EReadError();
-                std::size_t run = ((code & 0xF) << 8 | block[x + 2]) + kMinRun;
-                if (run > kMaxBlockInput - y)
-                    throw fw::EReadError();
-                std::memset(dst + y, block[x + 3], run);
-                y += run;
-                x += 4;
-            } else {
-                std::size_t length = (code & 0xF) + kMinMatch;
-                // Blocks decode on their own: a copy may not reach before this block's output.
-                if (distance > y || length > kMaxBlockInput - y)
-                    throw fw::EReadError();
-                // Byte by byte: source and target may overlap.
-                for (std::size_t k = 0; k < length; ++k, ++y)
-                    dst[y] = dst[y - distance];
-                x += 2;
-            }
-        }
-    } catch (...) {
-        out.resize(start);
-        throw;
-    }
-    out.resize(start + y);
+    // Decoded apart and appended once whole: out grows by what the block holds, not by the
+    // most a block could hold, and stays as it was when the block is corrupt.
+    unsigned char dst[kMaxBlockInput];
+    std::size_t y = Decode(block, size, dst);
+    out.insert(out.end(), dst, dst + y);
 }
 
 void WriteChunked(fw::Stream& stream, const unsigned char* data, std::size_t size)

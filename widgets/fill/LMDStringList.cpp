@@ -1,6 +1,7 @@
 #include "widgets/fill/LMDStringList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -106,20 +107,42 @@ std::uint8_t TLMDStringListItem::StreamFlags() const
     return flags;
 }
 
+namespace {
+
+const char* Find(const char* from, const char* end, char c)
+{
+    if (from == end)
+        return end;
+    const void* at = std::memchr(from, c, static_cast<std::size_t>(end - from));
+    return at ? static_cast<const char*>(at) : end;
+}
+
+}  // namespace
+
+// By whole searches, not byte by byte: a value of 32 KB can hold thousands of lines.
 void TLMDStringListItem::SplitLines(const unsigned char* text, std::size_t size, fw::StringList& lines)
 {
-    lines.Clear();
-    std::size_t p = 0;
-    while (p < size && text[p] != 0) {
-        std::size_t start = p;
-        while (p < size && text[p] != 0 && text[p] != '\r' && text[p] != '\n')
+    std::vector<std::string> found;
+    const char* p = reinterpret_cast<const char*>(text);
+    const char* end = size == 0 ? p : Find(p, p + size, '\0');
+    // Each line but the last ends at a break, so this many lines at most.
+    found.reserve(static_cast<std::size_t>(std::count(p, end, '\r') + std::count(p, end, '\n')) + 1);
+    const char* cr = Find(p, end, '\r');
+    const char* lf = Find(p, end, '\n');
+    while (p < end) {
+        if (cr < p)
+            cr = Find(p, end, '\r');
+        if (lf < p)
+            lf = Find(p, end, '\n');
+        const char* stop = std::min(cr, lf);
+        found.emplace_back(p, stop);
+        p = stop;
+        if (p < end && *p == '\r')
             ++p;
-        lines.Add(std::string(reinterpret_cast<const char*>(text) + start, p - start));
-        if (p < size && text[p] == '\r')
-            ++p;
-        if (p < size && text[p] == '\n')
+        if (p < end && *p == '\n')
             ++p;
     }
+    lines = fw::StringList(std::move(found));
 }
 
 void TLMDStringListItem::ReadData(fw::Stream& stream)
@@ -141,7 +164,7 @@ void TLMDStringListItem::ReadData(fw::Stream& stream)
         SplitLines(text.data(), text.size(), lines);
     }
     ApplyHeader(std::move(header));
-    items_.Assign(lines);
+    items_ = std::move(lines);
 }
 
 void TLMDStringListItem::WriteData(fw::Stream& stream)
@@ -150,7 +173,11 @@ void TLMDStringListItem::WriteData(fw::Stream& stream)
     WriteHeader(stream, flags);
     if (!(flags & kFlagData))
         return;
+    std::size_t size = 0;
+    for (const std::string& line : items_.lines())
+        size += line.size() + 2;
     std::string text;
+    text.reserve(size);
     for (const std::string& line : items_.lines()) {
         text += line;
         text += "\r\n";
