@@ -2,8 +2,7 @@
 
 void TSCCharExtents::Build(TSCCharMeasurer& measurer)
 {
-    for (int code = 0; code < 256; ++code)
-        table_[static_cast<std::size_t>(code)] = measurer.MeasureChar(static_cast<unsigned char>(code));
+    measurer.MeasureChars(table_);
     table_[0].Width = 0;
     built_ = true;
 }

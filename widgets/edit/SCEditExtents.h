@@ -10,12 +10,15 @@ struct TSCCharExtent {
     int Height = 0;
 };
 
-// Measures one character in the control's font. The control implements it with the
-// platform (code page 1251 to Unicode, then the text extent); tests use fixed widths.
+using TSCCharExtentTable = std::array<TSCCharExtent, 256>;
+
+// Measures every single-byte code, each alone, in the control's font: all at once, so the
+// platform selects the font once for the 256. The control implements it with the platform
+// (code page 1251 to Unicode, then the text extent); tests use fixed widths.
 class TSCCharMeasurer {
 public:
     virtual ~TSCCharMeasurer() = default;
-    virtual TSCCharExtent MeasureChar(unsigned char code) = 0;
+    virtual void MeasureChars(TSCCharExtentTable& extents) = 0;
 };
 
 class TSCCharExtents {
@@ -35,6 +38,6 @@ public:
     int AverageCharWidth() const;
 
 private:
-    std::array<TSCCharExtent, 256> table_{};
+    TSCCharExtentTable table_{};
     bool built_ = false;
 };

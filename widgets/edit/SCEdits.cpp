@@ -126,13 +126,15 @@ std::string TSCCustomEdit::ClipboardText() { return fw::Clipboard::GetText(); }
 
 bool TSCCustomEdit::ClipboardHasText() { return fw::Clipboard::HasText(); }
 
-TSCCharExtent TSCCustomEdit::MeasureChar(unsigned char code)
+void TSCCustomEdit::MeasureChars(TSCCharExtentTable& extents)
 {
-    const std::wstring wide = fw::Widen(std::string(1, static_cast<char>(code)));
     fw::SelectGuard font(measureDC_.Get(), GetFont().Handle());
-    SIZE size = {};
-    GetTextExtentPoint32W(measureDC_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    return {size.cx, size.cy};
+    for (std::size_t code = 0; code < extents.size(); ++code) {
+        const std::wstring wide = fw::Widen(std::string(1, static_cast<char>(code)));
+        SIZE size = {};
+        GetTextExtentPoint32W(measureDC_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+        extents[code] = {size.cx, size.cy};
+    }
 }
 
 // --- Painting ---

@@ -143,8 +143,8 @@ private:
     void SetClipboardText(const std::string& text) override;
     std::string ClipboardText() override;
     bool ClipboardHasText() override;
-    // TSCCharMeasurer: the character through code page 1251, in the control's font.
-    TSCCharExtent MeasureChar(unsigned char code) override;
+    // TSCCharMeasurer: each character through code page 1251, in the control's font.
+    void MeasureChars(TSCCharExtentTable& extents) override;
 
     // Messages (SCEditsInput.cpp).
     LRESULT CursorMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -23,11 +23,11 @@ constexpr std::array<TSCCharExtent, 256> FakeCharExtents()
 
 struct FakeEditHost : TSCEditHost, TSCCharMeasurer {
     // Worked out once, when compiling: the fuzz target measures again after every font change.
-    TSCCharExtent MeasureChar(unsigned char code) override
+    void MeasureChars(TSCCharExtentTable& extents) override
     {
-        static constexpr std::array<TSCCharExtent, 256> kExtents = FakeCharExtents();
-        ++measured;
-        return kExtents[code];
+        static constexpr TSCCharExtentTable kExtents = FakeCharExtents();
+        measured += static_cast<int>(kExtents.size());
+        extents = kExtents;
     }
 
     bool HasWindow() const override { return window; }
