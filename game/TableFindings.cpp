@@ -1,6 +1,8 @@
 #include "game/TableFindings.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "game/EngineNumber.h"
 #include "game/EngineTable.h"
@@ -42,36 +44,41 @@ void CheckHeader(const TwoDaText& table, Findings& out)
                      ", which every missing cell, every \"*\" and every missing row pays."));
 }
 
-char LowerAscii(char c) { return static_cast<unsigned char>(c - 'A') < 26 ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Labels equal in any letter case side by side, each group in row order: by length first,
-// so that most comparisons look at no character.
-bool LabelBefore(const std::vector<TwoDaRow>& rows, std::size_t a, std::size_t b)
+// FNV-1a over the label with ASCII letters made small: equal in any letter case, equal hash.
+std::uint64_t CaseBlindHash(std::string_view label)
 {
-    std::string_view x = rows[a].label, y = rows[b].label;
-    if (x.size() != y.size())
-        return x.size() < y.size();
-    for (std::size_t k = 0; k < x.size(); ++k)
-        if (LowerAscii(x[k]) != LowerAscii(y[k]))
-            return LowerAscii(x[k]) < LowerAscii(y[k]);
-    return a < b;
+    std::uint64_t hash = 14695981039346656037u;
+    for (char c : label) {
+        const unsigned byte = static_cast<unsigned char>(c);
+        hash = (hash ^ (byte - 'A' < 26u ? byte + 32u : byte)) * 1099511628211u;
+    }
+    return hash;
 }
 
 // For each row, the first row before it with the same label in any letter case, or npos.
-// Sorting the rows by label finds them all with no string made per row.
+// The labels' hashes sorted with their rows bring equal labels together in row order, with
+// no string made per row; a label that differs from the first of its hash is a collision
+// and is matched against the other firsts there.
 std::vector<std::size_t> EarlierSameLabel(const std::vector<TwoDaRow>& rows)
 {
-    std::vector<std::size_t> order;
-    order.reserve(rows.size());
+    std::vector<std::pair<std::uint64_t, std::size_t>> keyed;
+    keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!rows[i].label.empty())
-            order.push_back(i);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return LabelBefore(rows, a, b); });
+            keyed.emplace_back(CaseBlindHash(rows[i].label), i);
+    std::sort(keyed.begin(), keyed.end());
     std::vector<std::size_t> earlier(rows.size(), std::string::npos);
-    for (std::size_t k = 1; k < order.size(); ++k) {
-        std::size_t row = order[k], before = order[k - 1];
-        if (SameNameIgnoringCase(rows[row].label, rows[before].label))
-            earlier[row] = earlier[before] == std::string::npos ? before : earlier[before];
+    for (std::size_t k = 0, end = 0; k < keyed.size(); k = end) {
+        while (end < keyed.size() && keyed[end].first == keyed[k].first)
+            ++end;
+        for (std::size_t j = k + 1; j < end; ++j)
+            for (std::size_t m = k; m < j; ++m) {
+                const std::size_t first = keyed[m].second, row = keyed[j].second;
+                if (earlier[first] == std::string::npos && SameNameIgnoringCase(rows[first].label, rows[row].label)) {
+                    earlier[row] = first;
+                    break;
+                }
+            }
     }
     return earlier;
 }
