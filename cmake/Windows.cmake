@@ -71,6 +71,13 @@ get_property(APP_RESOURCES GLOBAL PROPERTY XP_APP_RESOURCES)
 add_executable(XpTableEditor WIN32 ${APP_MAIN} ${APP_RESOURCES})
 target_link_libraries(XpTableEditor PRIVATE xpwin)
 target_link_options(XpTableEditor PRIVATE ${XP_PROGRAM_LINK_OPTIONS})
+# Sections page-aligned in the file as well: Wine then maps the image as it stands instead
+# of reading it in section by section, which took about 9 ms of the window's start.
+if(MSVC)
+  target_link_options(XpTableEditor PRIVATE /FILEALIGN:4096)
+else()
+  target_link_options(XpTableEditor PRIVATE -Wl,--file-alignment,4096)
+endif()
 
 # The companion command: a console program from the same library, with the window
 # program's manifest and a version resource of its own.
