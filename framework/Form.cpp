@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/ProgramIcons.h"
 
 namespace fw {
 
@@ -154,20 +155,29 @@ void Form::SetIcon(HICON big, HICON small, bool owned)
     iconBig_ = big;
     iconSmall_ = small;
     iconsOwned_ = owned;
-    if (HandleAllocated()) {
-        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconBig_));
-        SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSmall_));
-    }
+    programIcons_ = false;
+    if (HandleAllocated())
+        SendIcons();
+}
+
+void Form::SendIcons()
+{
+    if (!iconBig_ && !iconSmall_)
+        return;
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconBig_));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSmall_));
+}
+
+bool Form::ClassHasIcons()
+{
+    return reinterpret_cast<HICON>(GetClassLongPtrW(Handle(), GCLP_HICON)) == iconBig_ &&
+           reinterpret_cast<HICON>(GetClassLongPtrW(Handle(), GCLP_HICONSM)) == iconSmall_;
 }
 
 void Form::LoadIcon(const wchar_t* name)
 {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    auto big = static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), 0));
-    auto small = static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    SetIcon(big, small, true);
+    SetIcon(ProgramIcon(name, GetSystemMetrics(SM_CXICON)), ProgramIcon(name, GetSystemMetrics(SM_CXSMICON)), false);
+    programIcons_ = true;
 }
 
 void Form::FillCreateParams(CreateParams& params)
@@ -182,6 +192,10 @@ void Form::FillCreateParams(CreateParams& params)
         params.x = left_;
         params.y = top_;
     }
+    if (programIcons_) {
+        params.classIcon = iconBig_;
+        params.classSmallIcon = iconSmall_;
+    }
     params.parent = nullptr;
     // Secondary forms stay above the main form and share its task-bar button.
     Form* main = Application::Instance().MainForm();
@@ -191,8 +205,8 @@ void Form::FillCreateParams(CreateParams& params)
 
 void Form::HandleCreated()
 {
-    if (iconBig_ || iconSmall_)
-        SetIcon(iconBig_, iconSmall_, iconsOwned_);
+    if (!ClassHasIcons())
+        SendIcons();
     if (clientWidth_ >= 0)
         ApplyClientSize();
 }

@@ -48,7 +48,8 @@ public:
 
     // The window's icon; the form destroys icons it owns.
     void SetIcon(HICON big, HICON small, bool owned);
-    // Loads the icon resource `name` of the program in the platform's two sizes.
+    // The icon resource `name` of the program in the platform's two sizes. Given before the
+    // window is made, the window's class carries it.
     void LoadIcon(const wchar_t* name);
 
     void Show();
@@ -90,6 +91,8 @@ private:
     SIZE OuterSize() const;
     SIZE FrameSize() const;
     void ApplyClientSize();
+    void SendIcons();
+    bool ClassHasIcons();
     void CentreOnScreen();
     void RestoreFocus();
 
@@ -101,6 +104,7 @@ private:
     HICON iconBig_ = nullptr;
     HICON iconSmall_ = nullptr;
     bool iconsOwned_ = false;
+    bool programIcons_ = false;  // from ProgramIcon: may stay with the window class
     bool created_ = false;
     bool modal_ = false;
     int modalResult_ = mrNone;

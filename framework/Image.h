@@ -5,7 +5,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Control.h"
-#include "framework/Gdi.h"
+#include "framework/ProgramIcons.h"
 
 namespace fw {
 
@@ -18,20 +18,20 @@ public:
     void SetPicture(const Bitmap& picture)
     {
         picture_ = picture;
-        icon_.Reset();
+        icon_ = nullptr;
         Invalidate();
     }
     // Shows the program's icon resource `name` in `size` pixels (the size it is stored
     // in is picked) instead of a picture; with AutoSize the image takes that size.
     void LoadIcon(const wchar_t* name, int size)
     {
-        icon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, size, size, 0)));
+        icon_ = ProgramIcon(name, size);
         iconSize_ = size;
-        if (autoSize_ && icon_.Get())
+        if (autoSize_ && icon_)
             SetBounds(left_, top_, size, size);
         Invalidate();
     }
-    HICON Icon() const { return icon_.Get(); }
+    HICON Icon() const { return icon_; }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     bool Center() const { return center_; }
@@ -50,8 +50,8 @@ public:
 
     void Paint(Canvas& canvas) override
     {
-        if (icon_.Get()) {
-            DrawIconEx(canvas.Handle(), 0, 0, icon_.Get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+        if (icon_) {
+            DrawIconEx(canvas.Handle(), 0, 0, icon_, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
             return;
         }
         int x = 0, y = 0;
@@ -67,7 +67,7 @@ private:
     bool center_ = false;
     bool transparent_ = false;
     bool autoSize_ = false;
-    IconHandle icon_;
+    HICON icon_ = nullptr;  // the program's, shared
     int iconSize_ = 0;
 };
 

@@ -391,7 +391,8 @@ void StringGrid::MoveCurrent(GridCoord target)
 
 void StringGrid::InvalidateCell(GridCoord cell)
 {
-    if (!HandleAllocated())
+    // A hidden grid is painted whole when shown; asking for each cell costs a round trip.
+    if (!HandleAllocated() || !IsWindowVisible(Handle()))
         return;
     GridRect r = model_.CellRect(cell, ClientW(), ClientH());
     if (r.Empty())

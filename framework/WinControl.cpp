@@ -100,7 +100,8 @@ void WinControl::CreateHandle()
     if ((p.style & WS_CHILD) && !p.parent)
         throw Exception("Control '" + Name() + "' has no parent window");
 
-    baseProc_ = RegisterWindowClass(p.className, p.baseClass, p.classStyle, StaticWndProc);
+    baseProc_ = RegisterWindowClass(p.className, p.baseClass, p.classStyle, StaticWndProc, p.classIcon,
+                                    p.classSmallIcon);
     ownClass_ = p.baseClass.empty();
 
     WinControl* outer = g_creating;
@@ -121,10 +122,20 @@ void WinControl::HandleCreated() {}
 
 void WinControl::CreateChildHandles()
 {
-    for (Control* c : std::vector<Control*>(controls_))
-        if (c->IsWindowed())
-            static_cast<WinControl*>(c)->CreateHandle();
-    ArrangeTabOrder();
+    std::vector<WinControl*> made;
+    bool allNew = true;
+    for (Control* c : std::vector<Control*>(controls_)) {
+        if (!c->IsWindowed())
+            continue;
+        auto* child = static_cast<WinControl*>(c);
+        allNew = allNew && !child->handle_;
+        child->CreateHandle();
+        made.push_back(child);
+    }
+    // Each new window goes below its elder siblings: made in Tab order, they stand in it already,
+    // and moving each would cost a round trip to the window server.
+    if (!allNew || made != tabList_)
+        ArrangeTabOrder();
 }
 
 void WinControl::ArrangeTabOrder()

@@ -95,6 +95,7 @@ protected:
         int x = 0, y = 0, width = 0, height = 0;
         HWND parent = nullptr;
         std::wstring caption;
+        HICON classIcon = nullptr, classSmallIcon = nullptr;  // kept for the program's life
     };
     virtual void FillCreateParams(CreateParams& params);
     virtual void CreateHandle();

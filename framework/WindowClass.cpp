@@ -22,7 +22,8 @@ std::map<std::wstring, ClassEntry>& Registered()
 
 }  // namespace
 
-WNDPROC RegisterWindowClass(const std::wstring& name, const std::wstring& baseClass, UINT style, WNDPROC proc)
+WNDPROC RegisterWindowClass(const std::wstring& name, const std::wstring& baseClass, UINT style, WNDPROC proc,
+                            HICON icon, HICON smallIcon)
 {
     auto& classes = Registered();
     if (auto it = classes.find(name); it != classes.end()) {
@@ -45,12 +46,13 @@ WNDPROC RegisterWindowClass(const std::wstring& name, const std::wstring& baseCl
         wc.cbWndExtra = static_cast<int>(sizeof(LONG_PTR));
         wc.hCursor = nullptr;  // WM_SETCURSOR picks the control's cursor
         wc.hbrBackground = nullptr;
+        wc.hIcon = icon;
     }
     wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = name.c_str();
     wc.lpszMenuName = nullptr;
-    wc.hIconSm = nullptr;
+    wc.hIconSm = baseClass.empty() ? smallIcon : nullptr;
     if (!RegisterClassExW(&wc))
         throw Exception("Cannot create window class");
     classes.emplace(name, ClassEntry{baseClass, style, base});

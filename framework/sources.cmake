@@ -12,7 +12,7 @@ xp_native_sources(Color.cpp Bitmap.cpp Cp1251Utf8.cpp)
 xp_win_sources(
   ColorWin.cpp Gdi.cpp Font.cpp Canvas.cpp Cursors.cpp Clipboard.cpp PopupMenu.cpp
   Control.cpp WindowClass.cpp MouseEvent.cpp WinControl.cpp WinControlMessages.cpp WinControlMouse.cpp
-  WinControlHints.cpp HintTip.cpp StartupMarks.cpp
+  WinControlHints.cpp HintTip.cpp StartupMarks.cpp ProgramIcons.cpp
   Form.cpp
 )
 xp_win_sources(Label.cpp SpeedButton.cpp ComboBox.cpp)

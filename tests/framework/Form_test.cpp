@@ -11,6 +11,7 @@
 #include "GuiTestUtil.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/ProgramIcons.h"
 
 namespace {
 
@@ -366,6 +367,53 @@ TEST(Form, FreeingAControlRunsNothingInItsChildWindows)
     EXPECT_TRUE(seen.empty()) << "message 0x" << std::hex << seen.front();
     EXPECT_TRUE(events.empty()) << events.front();
     EXPECT_EQ(form.ControlCount(), 3);
+}
+
+// The dialog manager walks the windows in z-order, so it must equal the Tab order, whether the
+// controls were described in that order or not.
+TEST(Form, WindowsStandInTabOrderHoweverDescribed)
+{
+    const std::vector<std::vector<int>> tabOrders = {{0, 1, 2, 3}, {3, 0, 1, 2}, {1, 0, 3, 2}};
+    for (const std::vector<int>& order : tabOrders) {
+        std::vector<std::string> log;
+        LayoutForm form(&log);
+        for (size_t tab = 0; tab < order.size(); ++tab)
+            form.probes[static_cast<size_t>(order[tab])]->SetTabOrder(static_cast<int>(tab));
+        std::vector<HWND> zOrder;
+        for (HWND w = GetWindow(form.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+            zOrder.push_back(w);
+        std::vector<HWND> expected;
+        for (int probe : order)
+            expected.push_back(form.probes[static_cast<size_t>(probe)]->Handle());
+        EXPECT_EQ(zOrder, expected) << "Tab order starting with Probe" << order[0] + 1;
+    }
+}
+
+// The program's icon, loaded before the window is made, rides on the window's class; one given
+// to a window that exists is the window's own.
+TEST(Form, IconLoadedBeforeTheWindowIsTheClassIconAndOneSetLaterTheWindowsOwn)
+{
+    class IconForm : public fw::Form {
+    public:
+        std::string ClassName() const override { return "TIconTestForm"; }
+    };
+    const HICON big = fw::ProgramIcon(L"MAINICON", GetSystemMetrics(SM_CXICON));
+    const HICON small = fw::ProgramIcon(L"MAINICON", GetSystemMetrics(SM_CXSMICON));
+    ASSERT_NE(big, nullptr);
+    EXPECT_NE(small, big);
+    EXPECT_EQ(fw::ProgramIcon(L"MAINICON", GetSystemMetrics(SM_CXICON)), big) << "loaded once";
+    EXPECT_EQ(fw::ProgramIcon(L"NO_SUCH_ICON", 32), nullptr);
+
+    IconForm form;
+    form.LoadIcon(L"MAINICON");
+    HWND window = form.Handle();
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON)), big);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM)), small);
+    EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0) << "no icon of its own";
+
+    const HICON other = LoadIconW(nullptr, IDI_WARNING);
+    form.SetIcon(other, other, false);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0)), other);
 }
 
 }  // namespace
