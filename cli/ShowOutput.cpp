@@ -59,7 +59,7 @@ std::string FindingLine(const game::Finding& finding, Language language)
     add(Message::Line, finding.line);
     add(Message::Row, finding.row);
     add(Message::Level, finding.level);
-    return "  " + (where.empty() ? "" : where + ": ") + "[" + finding.code + "] " + Printable(finding.message) + "\n";
+    return "  " + (where.empty() ? "" : where + ": ") + "[" + std::string(finding.code) + "] " + Printable(finding.message) + "\n";
 }
 
 json Nullable(const std::optional<int>& value)

@@ -35,7 +35,7 @@ std::string RefusalText(game::Activity activity, const game::Finding& finding, L
 {
     std::string where = finding.line ? std::string(Say(Message::Line, language)) + " " + std::to_string(*finding.line) + ": " : "";
     return ActivityName(activity, language) + " current: " + std::string(Say(Message::CurrentRefused, language)) +
-           ": [" + finding.code + "] " + where + finding.message + " " + std::string(Say(Message::GiveChoice, language)) + ".";
+           ": [" + std::string(finding.code) + "] " + where + finding.message + " " + std::string(Say(Message::GiveChoice, language)) + ".";
 }
 
 class Write : public Subcommand {

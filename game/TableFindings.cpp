@@ -14,8 +14,8 @@ namespace {
 
 using Findings = std::vector<Finding>;
 
-void Add(Findings& out, const char* code, std::optional<int> row, std::optional<int> line, std::optional<int> level,
-         std::string message)
+void Add(Findings& out, std::string_view code, std::optional<int> row, std::optional<int> line,
+         std::optional<int> level, std::string message)
 {
     out.push_back({code, row, line, level, std::move(message)});
 }

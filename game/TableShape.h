@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "table/Activity.h"
 #include "table/CellAccess.h"
@@ -18,7 +19,9 @@ inline constexpr std::size_t kTableRows = 3;
 using app::Activity;
 
 struct Finding {
-    std::string code;            // stable, e.g. "leading-zero", "row-order", "missing"
+    // Stable, e.g. "leading-zero", "row-order", "missing": always a string literal, so a
+    // finding holds no copy of it.
+    std::string_view code;
     std::optional<int> row;      // data-row position 0.., if the finding concerns a row
     std::optional<int> line;     // line in the file, counted from 1
     std::optional<int> level;    // level 1..40

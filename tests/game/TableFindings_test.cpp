@@ -108,7 +108,7 @@ TEST(TableFindings, SingleLineIsAlsoTheDefault)
             EXPECT_EQ(a.levels, pays);
         std::vector<std::string> codes;
         for (const Finding& f : reading.findings)
-            codes.push_back(f.code);
+            codes.emplace_back(f.code);
         EXPECT_EQ(codes, c.codes);
         for (const Finding& f : reading.findings)
             EXPECT_TRUE(f.code != "single-line" || f.message.find("reads as " + std::to_string(c.pays)) != std::string::npos)
