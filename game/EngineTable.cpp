@@ -39,8 +39,11 @@ std::array<std::int32_t, kLevels> EngineLevels(const TwoDaText& table, std::size
         return levels;
     }
     const std::span<const TwoDaCell> cells = row < table.rows.size() ? table.rows[row].cells : std::span<const TwoDaCell>();
-    for (std::size_t i = 0; i < std::size_t(cap); ++i)
-        levels[i] = i >= cells.size() || cells[i].text == "*" ? byDefault : ReadEngineNumber(cells[i].text).value;
+    // The cells present, then the default up to the cap: by iterators, not an index checked at each level.
+    auto level = levels.begin();
+    for (const TwoDaCell& cell : cells.first(std::min(cells.size(), std::size_t(cap))))
+        *level++ = cell.text == "*" ? byDefault : ReadEngineNumber(cell.text).value;
+    std::fill(level, levels.begin() + cap, byDefault);
     // Every level above the cap reads the cap's cell.
     std::fill(levels.begin() + cap, levels.end(), levels[cap - 1]);
     return levels;

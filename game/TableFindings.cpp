@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <utility>
 
 #include "game/EngineNumber.h"
@@ -186,7 +187,8 @@ void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
         return JoinText("The cell \"", cell.text, "\" (row ", row, ", level ", level, ")", rest...);
     };
     std::int32_t decimal = 0;
-    if (PlainDigits(cell.text) && r.value != (decimal = ReadDecimal(cell.text)))
+    // Only a leading 0 reads otherwise than in base 10; a hex prefix is not plain digits.
+    if (r.base == 8 && PlainDigits(cell.text) && r.value != (decimal = ReadDecimal(cell.text)))
         Add(out, "leading-zero", row, cell.line, level,
             said(" starts with 0, so the open-source engine reads it in octal as ", r.value, ", not ", decimal,
                  "; how the original engine reads it is not known."));
@@ -204,15 +206,23 @@ void CheckCell(const TwoDaCell& cell, int row, int level, Findings& out)
             said(" pays ", r.value, ", more than the program's grid can show."));
 }
 
+// The cells of one of the first three rows that the engine consults: up to the cap, and to
+// the levels it uses.
+std::span<const TwoDaCell> ConsultedCells(const TwoDaText& table, std::size_t row)
+{
+    const auto& cells = table.rows[row].cells;
+    return cells.first(std::size_t(std::min({LevelCap(table), LevelsUsed(int(row)), int(cells.size())})));
+}
+
 void CheckCells(const TwoDaText& table, Findings& out)
 {
-    int cap = LevelCap(table);
     for (std::size_t i = 0; i < table.rows.size() && i < kTableRows; ++i) {
-        const auto& cells = table.rows[i].cells;
-        int used = std::min({cap, LevelsUsed(int(i)), int(cells.size())});
-        for (int k = 0; k < used; ++k)
-            if (cells[k].text != "*" && !cells[k].joined)
-                CheckCell(cells[k], int(i), k + 1, out);
+        int level = 0;
+        for (const TwoDaCell& cell : ConsultedCells(table, i)) {
+            ++level;
+            if (cell.text != "*" && !cell.joined)
+                CheckCell(cell, int(i), level, out);
+        }
     }
 }
 
