@@ -62,13 +62,15 @@ std::uint64_t CaseBlindHash(std::string_view label)
 // and is matched against the other firsts there.
 std::vector<std::size_t> EarlierSameLabel(const std::vector<TwoDaRow>& rows)
 {
+    std::vector<std::size_t> earlier(rows.size(), std::string::npos);
+    if (rows.size() < 2)
+        return earlier;
     std::vector<std::pair<std::uint64_t, std::size_t>> keyed;
     keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!rows[i].label.empty())
             keyed.emplace_back(CaseBlindHash(rows[i].label), i);
     std::sort(keyed.begin(), keyed.end());
-    std::vector<std::size_t> earlier(rows.size(), std::string::npos);
     for (std::size_t k = 0, end = 0; k < keyed.size(); k = end) {
         while (end < keyed.size() && keyed[end].first == keyed[k].first)
             ++end;
@@ -231,8 +233,11 @@ void CheckCells(const TwoDaText& table, Findings& out)
 std::vector<Finding> TableFindings(const TwoDaText& table)
 {
     Findings out;
-    // Most tables that have many rows have a finding or two for each.
-    out.reserve(8 + table.rows.size());
+    // Most tables have a finding or two for each row or odd cell, and few cells are odd.
+    std::size_t room = 8 + table.rows.size();
+    for (std::size_t i = 0; i < table.rows.size() && i < kTableRows; ++i)
+        room += ConsultedCells(table, i).size();
+    out.reserve(room);
     CheckHeader(table, out);
     CheckRowLabels(table, out);
     CheckRowLengths(table, out);

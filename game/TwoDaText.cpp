@@ -59,6 +59,8 @@ std::vector<std::string_view> ColumnLabels(std::string_view line)
     std::size_t i = line.find_first_not_of(' ');
     if (i == std::string_view::npos)
         return labels;
+    // Labels but the last take a blank after them: no more than this, so no growing.
+    labels.reserve(line.size() / 2 + 1);
     while (i < line.size()) {
         std::size_t end = std::min(line.find(' ', i), line.size());
         labels.push_back(line.substr(i, end - i));
@@ -115,8 +117,11 @@ std::string_view StoreText(std::string_view bytes, TwoDaText& table)
     table.storage.assign(bytes.begin(), bytes.end());
     if (table.encrypted)
         XorWithKey(table.storage.data(), table.storage.size());
-    std::replace(table.storage.begin(), table.storage.end(), '\t', ' ');
-    return {table.storage.data(), table.storage.size()};
+    std::string_view text(table.storage.data(), table.storage.size());
+    // Searched for, as tabs are few: a test of every byte costs a call each in the fuzz build.
+    for (std::size_t tab = text.find('\t'); tab != std::string_view::npos; tab = text.find('\t', tab + 1))
+        table.storage[tab] = ' ';
+    return text;
 }
 
 // The header: the signature line, the default value's line, comments, the column labels.
@@ -172,6 +177,10 @@ TwoDaText ParseTwoDa(std::string_view bytes)
     LineReader lines(StoreText(bytes, table));
     std::string_view line;
     if (ReadHeader(lines, table, line)) {
+        // A cell takes a blank before it and a byte of its own, a row a byte and a line break
+        // but the last: no more of either than half the text's bytes, so neither list grows.
+        table.cells.reserve(table.storage.size() / 2);
+        table.rows.reserve((table.storage.size() + 1) / 2);
         const std::size_t limit = CellLimit(table.columnLabels.size());
         do
             if (!line.empty() && !IsComment(line))
