@@ -41,7 +41,8 @@ std::optional<int> MatchTemplate(Activity activity, const std::array<std::int32_
 {
     for (int choice = 0; choice < kCustomChoice; ++choice) {
         const auto& values = TemplateValues()[std::size_t(TemplateForChoice(GridColumn(activity), choice))];
-        if (std::equal(values.begin(), values.end(), levels.begin()))
+        // The first level tells most apart without a whole comparison.
+        if (values.front() == levels.front() && std::equal(values.begin(), values.end(), levels.begin()))
             return choice;
     }
     return std::nullopt;
