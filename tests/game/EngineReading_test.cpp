@@ -24,6 +24,9 @@ TEST(EngineNumber, BaseZeroConversionClampedToInt)
         {"12abc", 12, 10, true, true},          {"abc", 0, 10, false, true},
         {"", 0, 10, false, false},              {"99999999999", INT_MAX, 10, true, false},
         {"-99999999999", INT_MIN, 10, true, false}, {"1550 1550", 1550, 10, true, true},
+        {"\v\f-0x10", -16, 16, true, false},      {"\t+012 ", 10, 8, true, true},
+        {"0x1", 1, 16, true, false},            {"+0xg", 0, 8, true, true},
+        {"-", 0, 10, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -20,6 +20,7 @@ TEST(JoinText, EveryKindOfPiece)
         {JoinText(-5, " ", INT32_MIN, " ", INT32_MAX), "-5 -2147483648 2147483647"},
         {JoinText(long(-1), "|", SIZE_MAX), "-1|" + std::to_string(SIZE_MAX)},
         {JoinText(LLONG_MIN), "-9223372036854775808"},
+        {JoinText(static_cast<const char*>("pointer"), std::string_view(), "."), "pointer."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.joined, c.expected);
