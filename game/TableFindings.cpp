@@ -119,16 +119,27 @@ void CheckRowLabels(const TwoDaText& table, Findings& out)
     }
 }
 
-// "\"A\", \"B\"" for the first ten of `count` labels, then "<and> 5 <more>".
+// "\"A\", \"B\"" for the first ten of `count` labels, then "<and> 5 <more>": sized first, so
+// the text is allocated once and no piece is a string of its own.
 template <class LabelAt>
 std::string QuoteLabels(std::size_t count, LabelAt labelAt, std::string_view andWord, std::string_view moreWord)
 {
     constexpr std::size_t kMostNamed = 10;
+    const std::size_t named = std::min(count, kMostNamed);
+    const std::string more = count > kMostNamed ? JoinText(" ", andWord, " ", long(count - kMostNamed),
+                                                           moreWord.empty() ? "" : " ", moreWord)
+                                                : std::string();
+    std::size_t size = more.size();
+    for (std::size_t i = 0; i < named; ++i)
+        size += labelAt(i).size() + 4;
     std::string text;
-    for (std::size_t i = 0; i < count && i < kMostNamed; ++i)
-        text += JoinText(i ? ", \"" : "\"", labelAt(i), "\"");
-    if (count > kMostNamed)
-        text += JoinText(" ", andWord, " ", long(count - kMostNamed), moreWord.empty() ? "" : " ", moreWord);
+    text.reserve(size);
+    for (std::size_t i = 0; i < named; ++i) {
+        text += i ? ", \"" : "\"";
+        text += labelAt(i);
+        text += '"';
+    }
+    text += more;
     return text;
 }
 
@@ -141,9 +152,8 @@ void CheckLaterRows(const TwoDaText& table, Findings& out)
         return;
     auto labelAt = [&](std::size_t i) { return table.rows[kTableRows + i].label; };
     std::string which = count == 1 ? std::string("Row 3 (") : JoinText("Rows 3 to ", long(table.rows.size() - 1), " (");
-    which += QuoteLabels(count, labelAt, "and", "more") + ")";
     Add(out, "extra-rows", int(kTableRows), table.rows[kTableRows].line, std::nullopt,
-        JoinText(which, count == 1 ? " lies" : " lie",
+        JoinText(which, QuoteLabels(count, labelAt, "and", "more"), ")", count == 1 ? " lies" : " lie",
                  " past the three rows this tool writes; the open-source engine pays row 3 for picking pockets. A "
                  "write of this tool leaves ",
                  count == 1 ? "it" : "them", " out; the back-up it keeps holds ", count == 1 ? "it." : "them."));
