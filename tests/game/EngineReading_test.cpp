@@ -62,6 +62,10 @@ TEST(TwoDaText, LinesTabsCommentsAndRows)
     EXPECT_EQ(ParseTwoDa(" 0\n7\n").defaultText, "7");  // line 1 is always the signature
     EXPECT_EQ(ParseTwoDa("2DA V1.0\n 7\n").defaultText, "");  // a leading blank: empty default
     EXPECT_FALSE(ParseTwoDa("2DA V1.1\n").signatureOk);
+    // Tabs as the text's first and last bytes are blanks too.
+    TwoDaText tabs = ParseTwoDa("\t2DA V1.0\n0\nA B\nR 1\t");
+    EXPECT_TRUE(tabs.signatureOk);
+    EXPECT_EQ(tabs.rows[0].cells[0].text, "1");
 }
 
 // The column-label line decides how many cells a row is split into: no limit for none, two

@@ -21,6 +21,7 @@ TEST(JoinText, EveryKindOfPiece)
         {JoinText(long(-1), "|", SIZE_MAX), "-1|" + std::to_string(SIZE_MAX)},
         {JoinText(LLONG_MIN), "-9223372036854775808"},
         {JoinText(static_cast<const char*>("pointer"), std::string_view(), "."), "pointer."},
+        {JoinText(static_cast<unsigned char>(255), short(-3), 0u), "255-30"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.joined, c.expected);

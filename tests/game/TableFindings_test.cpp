@@ -124,6 +124,8 @@ TEST(TableFindings, CellsBeyondTheLevelsUsedGiveNoFinding)
                Table(Row("PICK_LOCK", "250", 60) + Row("DISARM_TRAP", "1000", 45) + Row("LEARN_SPELL", "1000", 9)));
     for (const Finding& f : ReadTableFile(folder.Path() / "t.2da").findings)
         EXPECT_EQ(f.code, "surplus-cells");
+    // A "*" pays the default value: no odd cell either.
+    EXPECT_TRUE(ReadTableBytes(Table(kLocks + kTraps + Row("LEARN_SPELL", "*")), {}).findings.empty());
 }
 
 TEST(TableFindings, RowsPastTheThirdAreNamedAndKept)
@@ -139,6 +141,10 @@ TEST(TableFindings, RowsPastTheThirdAreNamedAndKept)
     for (int i = 1; i < 10; ++i)
         ten += ", \"R\"";
     EXPECT_EQ(QuotedLabels(many, "and", "more"), ten + " and 2 more");
+    many.resize(10);
+    EXPECT_EQ(QuotedLabels(many, "and", "more"), ten);
+    many.resize(11);
+    EXPECT_EQ(QuotedLabels(many, "and", ""), ten + " and 1");  // no last word, no blank for it
 }
 
 // Labels repeat in any letter case, and each repeat names the first row of its label.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Cp1251Literal.h"
+#include "table/TemplateMatch.h"
 
 namespace app {
 namespace {
@@ -123,6 +124,26 @@ TEST(Templates, ScrollTemplateLeavesLevels10To40AndEditsComeBack)
         EXPECT_EQ(cells.Cell(kScrollsColumn, level), "0");
     for (int level = 10; level <= 40; ++level)
         EXPECT_EQ(cells.Cell(kScrollsColumn, level), "");
+}
+
+// A row matches when every level the template holds is equal, the first and the last too.
+TEST(Templates, MatchNeedsEveryLevelTheTemplateHolds)
+{
+    const struct {
+        Activity activity;
+        int changed;  // the level made one higher, 0 for none
+        bool matches;
+    } cases[] = {{Activity::Locks, 0, true}, {Activity::Locks, 1, false}, {Activity::Locks, 40, false},
+                 {Activity::Scrolls, 9, false}, {Activity::Scrolls, 10, true}};
+    for (const auto& c : cases) {
+        std::vector<std::string> lines = BuiltInTemplates().Lines(TemplateForChoice(GridColumn(c.activity), 1));
+        std::array<std::int32_t, kLevelCount> levels{};
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            levels[i - 1] = std::stoi(lines[i]);
+        if (c.changed)
+            ++levels[std::size_t(c.changed - 1)];
+        EXPECT_EQ(MatchTemplate(c.activity, levels), c.matches ? std::optional<int>(1) : std::nullopt) << c.changed;
+    }
 }
 
 TEST(Templates, CopyStopsAtTheLastRow)
