@@ -126,23 +126,27 @@ TEST(Templates, ScrollTemplateLeavesLevels10To40AndEditsComeBack)
         EXPECT_EQ(cells.Cell(kScrollsColumn, level), "");
 }
 
-// A row matches when every level the template holds is equal, the first and the last too.
+// A row matches when every level the template holds is equal, the first and the last too,
+// and each activity finds its own template for a choice (traps' and locks' swap in one family).
 TEST(Templates, MatchNeedsEveryLevelTheTemplateHolds)
 {
     const struct {
         Activity activity;
+        int choice;
         int changed;  // the level made one higher, 0 for none
         bool matches;
-    } cases[] = {{Activity::Locks, 0, true}, {Activity::Locks, 1, false}, {Activity::Locks, 40, false},
-                 {Activity::Scrolls, 9, false}, {Activity::Scrolls, 10, true}};
+    } cases[] = {{Activity::Locks, 1, 0, true},    {Activity::Locks, 1, 1, false},   {Activity::Locks, 1, 40, false},
+                 {Activity::Scrolls, 1, 9, false}, {Activity::Scrolls, 1, 10, true}, {Activity::Traps, 0, 0, true},
+                 {Activity::Locks, 0, 0, true},    {Activity::Traps, 0, 40, false},  {Activity::Traps, 4, 0, true}};
     for (const auto& c : cases) {
-        std::vector<std::string> lines = BuiltInTemplates().Lines(TemplateForChoice(GridColumn(c.activity), 1));
+        std::vector<std::string> lines = BuiltInTemplates().Lines(TemplateForChoice(GridColumn(c.activity), c.choice));
         std::array<std::int32_t, kLevelCount> levels{};
         for (std::size_t i = 1; i < lines.size(); ++i)
             levels[i - 1] = std::stoi(lines[i]);
         if (c.changed)
             ++levels[std::size_t(c.changed - 1)];
-        EXPECT_EQ(MatchTemplate(c.activity, levels), c.matches ? std::optional<int>(1) : std::nullopt) << c.changed;
+        EXPECT_EQ(MatchTemplate(c.activity, levels), c.matches ? std::optional<int>(c.choice) : std::nullopt)
+            << int(c.activity) << " " << c.choice << " " << c.changed;
     }
 }
 
