@@ -11,17 +11,20 @@ namespace fw {
 namespace {
 
 struct LoadedIcon {
-    std::wstring name;  // "#n" for a numbered resource
+    ULONG_PTR number;   // of a numbered resource, else 0
+    std::wstring name;  // of a named one
     int size;
     IconHandle icon;
-};
 
-std::wstring Key(const wchar_t* name)
-{
-    if (IS_INTRESOURCE(name))
-        return L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name));
-    return name;
-}
+    bool Is(const wchar_t* resource, int pixels) const
+    {
+        if (pixels != size)
+            return false;
+        if (IS_INTRESOURCE(resource))
+            return number == reinterpret_cast<ULONG_PTR>(resource);
+        return number == 0 && name == resource;
+    }
+};
 
 }  // namespace
 
@@ -29,14 +32,15 @@ HICON ProgramIcon(const wchar_t* name, int size)
 {
     // Freed at exit, after every window: a class may name these until its last window goes.
     static std::vector<std::unique_ptr<LoadedIcon>> loaded;
-    const std::wstring key = Key(name);
     for (const auto& entry : loaded)
-        if (entry->size == size && entry->name == key)
+        if (entry->Is(name, size))
             return entry->icon.Get();
     auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, size, size, 0));
     if (!icon)
         return nullptr;
-    loaded.push_back(std::unique_ptr<LoadedIcon>(new LoadedIcon{key, size, IconHandle(icon)}));
+    const bool numbered = IS_INTRESOURCE(name);
+    loaded.push_back(std::unique_ptr<LoadedIcon>(new LoadedIcon{
+        numbered ? reinterpret_cast<ULONG_PTR>(name) : 0, numbered ? L"" : name, size, IconHandle(icon)}));
     return icon;
 }
 
