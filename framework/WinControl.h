@@ -155,6 +155,7 @@ private:
 
     // Message handlers (WinControlMessages.cpp).
     LRESULT PaintMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ExcludeChildWindows(HDC dc);
     LRESULT PrintClientMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CharMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -71,11 +71,28 @@ LRESULT WinControl::PaintMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
         SavedDC saved(buffer_->DC());
         IntersectClipRect(buffer_->DC(), dirty.left, dirty.top, dirty.right, dirty.bottom);
+        ExcludeChildWindows(buffer_->DC());
         PaintTo(buffer_->DC());
     }
     BitBlt(paint.dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer_->DC(),
            dirty.left, dirty.top, SRCCOPY);
     return 0;
+}
+
+void WinControl::ExcludeChildWindows(HDC dc)
+{
+    // Under a child window none of ours shows: filling it would only cost time.
+    if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CLIPCHILDREN))
+        return;
+    for (Control* c : controls_) {
+        HWND child = c->IsWindowed() ? static_cast<WinControl*>(c)->handle_ : nullptr;
+        if (!child || !IsWindowVisible(child))
+            continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
 }
 
 LRESULT WinControl::PrintClientMessage(UINT message, WPARAM wParam, LPARAM lParam)

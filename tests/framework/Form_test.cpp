@@ -389,6 +389,32 @@ TEST(Form, WindowsStandInTabOrderHoweverDescribed)
     }
 }
 
+// A window's painting skips what its child windows cover, and only that: where a hidden
+// child stood, the form's own colour shows on screen.
+TEST(Form, PaintsUnderHiddenChildWindowsOnly)
+{
+    std::vector<std::string> log;
+    LayoutForm form(&log);
+    const COLORREF probeColour = RGB(200, 30, 40);
+    for (Probe* probe : form.probes)
+        probe->SetColor(fw::Color(probeColour));
+    form.Show();
+    fwtest::Drain();
+    form.probes[1]->SetVisible(false);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    fwtest::Drain();
+    struct Case {
+        size_t probe;
+        COLORREF expected;
+    } cases[] = {{0, probeColour}, {1, GetSysColor(COLOR_BTNFACE)}, {2, probeColour}};
+    HDC dc = GetDC(form.Handle());
+    for (const Case& c : cases) {
+        const Probe* probe = form.probes[c.probe];
+        EXPECT_EQ(GetPixel(dc, probe->Left() + 50, probe->Top() + 12), c.expected) << "at Probe" << c.probe + 1;
+    }
+    ReleaseDC(form.Handle(), dc);
+}
+
 // The program's icon, loaded before the window is made, rides on the window's class; one given
 // to a window that exists is the window's own.
 TEST(Form, IconLoadedBeforeTheWindowIsTheClassIconAndOneSetLaterTheWindowsOwn)
